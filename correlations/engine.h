@@ -1,0 +1,71 @@
+#pragma once
+
+// What one press of "Calculate Nusselt #" does, without widgets: from the selection codes and the
+// numbers read from the fields, decide the case, check its inputs, evaluate its correlations and
+// answer with what each result field shows, or with a refusal (warning box text and note).
+// The dialog formats numbers and touches widgets; nothing here knows about either.
+
+#include <optional>
+#include <string>
+
+namespace nusselt {
+
+// The five selection codes of the dialog (0: nothing chosen yet).
+struct Selection {
+    int geometryType = 1;  // 1 Flat Plate, 2 Cylinder, 3 Sphere
+    int heatCondition = 0; // 1 Uniform Temp, 2 Uniform Flux, 3 Unheated Starting Length
+    int flowCondition = 0; // 1 Laminar, 2 Turbulant, 3 Mixed Flow
+    int fluidType = 0;     // 1 Regular Fluid, 2 Liquid Metal
+    int sphereType = 0;    // 1 Regular Sphere, 2 Drops
+};
+
+// A field's number, or nothing when its text is empty or did not convert.
+using Reading = std::optional<double>;
+
+struct Inputs {
+    Reading reynolds;        // ReynoldsEdit
+    Reading prandtl;         // PrandtlEdit
+    Reading prandtlSurface;  // PrandtlSurfaceEdit (cylinder)
+    Reading plateLength;     // PlateLengthEdit (unheated starting length)
+    Reading distance;        // LeadingEdgeEdit, x
+    Reading heatStart;       // HeatStartEdit, xi
+    Reading mu;              // NusseltEdit, typed over its prompt (regular sphere)
+    Reading muSurface;       // ZhukauskasEdit, likewise
+};
+
+// What a calculation does to one output field.
+struct Shown {
+    enum class Kind { Keep, Clear, Number, Text };
+    Kind kind = Kind::Keep;
+    double value = 0.0; // Number: the value, shown followed by text (a suffix or nothing)
+    std::string text;   // Number: suffix; Text: the whole text
+
+    static Shown keep() { return {}; }
+    static Shown clear() { return {Kind::Clear, 0.0, {}}; }
+    static Shown number(double v, std::string suffix = {}) { return {Kind::Number, v, std::move(suffix)}; }
+    static Shown message(std::string t) { return {Kind::Text, 0.0, std::move(t)}; }
+};
+
+struct Outcome {
+    // A refusal shows a warning box with boxText; afterwards note is written. Nothing else changes.
+    std::string boxText;
+    Shown local;      // NusseltEdit
+    Shown average;    // AverageNusseltEdit
+    Shown note;       // NoteEdit
+    Shown zhukauskas; // ZhukauskasEdit
+    // Cylinder above the Zhukauskas range also reports it on standard output.
+    bool zhukauskasFailedLine = false;
+
+    bool refused() const { return !boxText.empty(); }
+};
+
+Outcome calculate(const Selection &selection, const Inputs &inputs);
+
+// The texts of refusals, shared by the engine and whoever checks its answers.
+namespace text {
+inline constexpr const char *valuesNotEntered = "Values not entered";
+inline constexpr const char *conditionsNotMet = "Conditions not met";
+inline constexpr const char *calculationFailed = "Calculation Failed";
+} // namespace text
+
+} // namespace nusselt

@@ -1,0 +1,149 @@
+#include "externalflow.h"
+
+ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+    ui.setupUi(this);
+    ui.NoteEdit->setText(QStringLiteral("Choose Geometry"));
+    geometryType = 1;
+    heatCondition = 0;
+    flowCondition = 0;
+    fluidType = 0;
+    sphereType = 0;
+    // Real texts, not placeholders: they stay until the user types over them.
+    ui.ReynoldsEdit->setText(QStringLiteral("Enter Reynolds #"));
+    ui.PrandtlEdit->setText(QStringLiteral("Enter Prandtl #"));
+}
+
+// The item texts compared below are the combo items of the form, character for character.
+// Each slot writes one selection code, enables what the next step needs and writes its prompt;
+// nothing ever resets a code to 0, so earlier choices stand when the user comes back.
+
+void ExternalFlow::on_GeometryCombo_textActivated(QString str)
+{
+    if (str == QLatin1String("Flat Plate")) {
+        geometryType = 1;
+        ui.UniformTempCombo->setEnabled(true);
+        ui.NoteEdit->setText(QStringLiteral("Choose Heat Flow Condition"));
+        ui.ZhukauskasEdit->setText(QString());
+        ui.SphereCombo->setEnabled(false);
+        ui.NusseltEdit->setText(QString());
+        ui.AverageNusseltEdit->setText(QString());
+    }
+    if (str == QLatin1String("Cylinder")) {
+        // The shown Nusselt numbers stay: a cylinder result can be compared with a plate's.
+        geometryType = 2;
+        ui.NoteEdit->setText(QStringLiteral("Enter Prandtl number at surface temperature"));
+        ui.Calculate->setEnabled(true);
+        ui.TurbulantCombo->setEnabled(false);
+        ui.LiquidMetalCombo->setEnabled(false);
+        ui.SphereCombo->setEnabled(false);
+        ui.PrandtlSurfaceEdit->setEnabled(true);
+        ui.ZhukauskasEdit->setText(QString());
+    }
+    if (str == QLatin1String("Sphere")) {
+        geometryType = 3;
+        ui.SphereCombo->setEnabled(true);
+        ui.TurbulantCombo->setEnabled(false);
+        ui.LiquidMetalCombo->setEnabled(false);
+        ui.NoteEdit->setText(QStringLiteral("Choose Regular Sphere or Drops"));
+        ui.NusseltEdit->setText(QString());
+        ui.AverageNusseltEdit->setText(QString());
+        ui.ZhukauskasEdit->setText(QString());
+    }
+}
+
+void ExternalFlow::on_UniformTempCombo_textActivated(QString str)
+{
+    if (str == QLatin1String("Uniform Temp")) {
+        heatCondition = 1;
+        ui.TurbulantCombo->setEnabled(true);
+        if (flowCondition == 0)
+            ui.NoteEdit->setText(QStringLiteral("Choose Flow Condition"));
+        if (flowCondition == 1) {
+            ui.LiquidMetalCombo->setEnabled(true);
+            if (fluidType != 0) {
+                ui.Calculate->setEnabled(true);
+                ui.NoteEdit->setText(QStringLiteral("Calculate"));
+            }
+        }
+    }
+    if (str == QLatin1String("Uniform Flux")) {
+        heatCondition = 2;
+        ui.TurbulantCombo->setEnabled(true);
+        ui.LiquidMetalCombo->setEnabled(false);
+        ui.Calculate->setEnabled(false);
+        ui.NoteEdit->setText(QStringLiteral("Choose Laminar or Turbulant"));
+        if (flowCondition == 1 || flowCondition == 2)
+            ui.Calculate->setEnabled(true);
+    }
+    if (str == QLatin1String("Unheated Starting Length")) {
+        heatCondition = 3;
+        ui.TurbulantCombo->setEnabled(true);
+        ui.LiquidMetalCombo->setEnabled(false);
+        // The flow prompt goes into the flow mirror; choosing a flow condition overwrites it.
+        ui.TurbulantEdit->setText(QStringLiteral("Choose Laminar or Turbulant Flow"));
+        ui.PlateLengthEdit->setEnabled(true);
+        ui.HeatStartEdit->setEnabled(true);
+        ui.LeadingEdgeEdit->setEnabled(true);
+        ui.PlateLengthEdit->setText(QStringLiteral("Enter Plate Length in Flow Direction"));
+        ui.HeatStartEdit->setText(QStringLiteral("Enter Distance to Heat"));
+        ui.LeadingEdgeEdit->setText(QStringLiteral("Enter Distance to Leading Edge"));
+    }
+}
+
+void ExternalFlow::on_TurbulantCombo_textActivated(QString str)
+{
+    if (str == QLatin1String("Laminar")) {
+        flowCondition = 1;
+        if (heatCondition == 1) {
+            // Laminar flow at uniform temperature still needs the fluid type.
+            ui.LiquidMetalCombo->setEnabled(true);
+            ui.NoteEdit->setText(QStringLiteral("Choose Fluid Type"));
+            ui.Calculate->setEnabled(false);
+        }
+        if (heatCondition == 2 || heatCondition == 3) {
+            ui.Calculate->setEnabled(true);
+            ui.NoteEdit->setText(QStringLiteral("Calculate Nusselt #"));
+        }
+    }
+    if (str == QLatin1String("Turbulant")) {
+        flowCondition = 2;
+        ui.Calculate->setEnabled(true);
+        ui.NoteEdit->setText(QStringLiteral("Calculate Nusselt #"));
+        ui.LiquidMetalCombo->setEnabled(false);
+    }
+    if (str == QLatin1String("Mixed Flow")) {
+        flowCondition = 3;
+        ui.Calculate->setEnabled(true);
+        ui.NoteEdit->setText(QStringLiteral("Calculate Nusselt #"));
+        ui.LiquidMetalCombo->setEnabled(false);
+    }
+}
+
+void ExternalFlow::on_LiquidMetalCombo_textActivated(QString str)
+{
+    if (str == QLatin1String("Regular Fluid"))
+        fluidType = 1;
+    if (str == QLatin1String("Liquid Metal"))
+        fluidType = 2;
+    ui.Calculate->setEnabled(true);
+    ui.NoteEdit->setText(QStringLiteral("Calculate Nusselt #"));
+}
+
+void ExternalFlow::on_SphereCombo_textActivated(QString str)
+{
+    ui.Calculate->setEnabled(true);
+    if (str == QLatin1String("Regular Sphere")) {
+        // The two viscosities have no fields of their own: the user types them over these prompts.
+        sphereType = 1;
+        ui.NusseltEdit->setText(QStringLiteral("Set Mu Film Here"));
+        ui.ZhukauskasEdit->setText(QStringLiteral("Set Surface Mu Here"));
+        ui.NoteEdit->setText(QStringLiteral("Set Mu,Mus and Calculate"));
+    } else {
+        sphereType = 2;
+        ui.NusseltEdit->setText(QString());
+        ui.ZhukauskasEdit->setText(QString());
+        ui.NoteEdit->setText(QStringLiteral("Calculate"));
+    }
+}

@@ -1,0 +1,165 @@
+#pragma once
+
+// Helpers for driving the calculator as a user does: open a combo popup and pick with the keys,
+// type into fields, click the button, and read (then dismiss) the warning boxes it raises.
+
+#include "externalflow.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+// Reads the dialog's private state; a friend of ExternalFlow, for tests only.
+class ExternalFlowTestAccess
+{
+public:
+    explicit ExternalFlowTestAccess(ExternalFlow &dialog) : d(dialog) {}
+    Ui_ExternalFlow &ui() { return d.ui; }
+    int geometryType() const { return d.geometryType; }
+    int heatCondition() const { return d.heatCondition; }
+    int flowCondition() const { return d.flowCondition; }
+    int fluidType() const { return d.fluidType; }
+    int sphereType() const { return d.sphereType; }
+    // {geometry, heat, flow, fluid, sphere}, for one-line comparisons.
+    QList<int> selection() const
+    {
+        return {d.geometryType, d.heatCondition, d.flowCondition, d.fluidType, d.sphereType};
+    }
+
+private:
+    ExternalFlow &d;
+};
+
+namespace guitest {
+
+// What a warning box showed.
+struct Box {
+    QString title;
+    QString text;
+    QMessageBox::StandardButtons buttons;
+    bool hasDefaultButton = false;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+inline Box describe(QMessageBox *box)
+{
+    Box b;
+    b.title = box->windowTitle();
+    b.text = box->text();
+    b.buttons = box->standardButtons();
+    b.hasDefaultButton = box->defaultButton() != nullptr;
+    b.icon = box->icon();
+    return b;
+}
+
+// Closes a box as a user would: press its Ok button, else Escape.
+inline void dismiss(QMessageBox *box)
+{
+    if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+        QTest::mouseClick(ok, Qt::LeftButton);
+    else
+        QTest::keyClick(box, Qt::Key_Escape);
+}
+
+// Runs an action while catching every modal message box it opens: each is read, then dismissed.
+// A zero-interval timer armed before the action fires inside the box's own event loop.
+template <typename Action>
+QList<Box> catchBoxes(Action action)
+{
+    QList<Box> seen;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (box && box->isVisible()) {
+            seen.append(describe(box));
+            dismiss(box);
+        }
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return seen;
+}
+
+// Fails nothing by itself: it closes any modal widget that shows up while no catchBoxes() is
+// running and remembers it, so that the test's cleanup can fail instead of the run hanging.
+class ModalWatchdog : public QObject
+{
+public:
+    ModalWatchdog()
+    {
+        timer.setInterval(50);
+        QObject::connect(&timer, &QTimer::timeout, this, [this] {
+            QWidget *w = QApplication::activeModalWidget();
+            if (!w || !w->isVisible())
+                return;
+            if (auto *box = qobject_cast<QMessageBox *>(w)) {
+                unexpected.append(box->windowTitle() + QStringLiteral(": ") + box->text());
+                dismiss(box);
+            } else {
+                unexpected.append(w->metaObject()->className());
+                w->close();
+            }
+        });
+        timer.start();
+    }
+    // The boxes met since the last call.
+    QStringList take() { return std::exchange(unexpected, {}); }
+
+private:
+    QTimer timer;
+    QStringList unexpected;
+};
+
+// Picks the item with this exact text as a user does: F4 opens the popup, the arrow keys move,
+// Return chooses. Returns false (and chooses nothing) when the combo box does not open, for
+// instance because it is disabled. Choosing the item already shown still activates it.
+inline bool choose(QComboBox *combo, const QString &text)
+{
+    const int target = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (target < 0 || !combo->isVisible())
+        return false;
+    QAbstractItemView *view = combo->view();
+    QTest::keyClick(combo, Qt::Key_F4);
+    if (!QTest::qWaitFor([view] { return view->isVisible(); }, 300))
+        return false;
+    int row = view->currentIndex().row();
+    while (row < target) {
+        QTest::keyClick(view, Qt::Key_Down);
+        ++row;
+    }
+    while (row > target) {
+        QTest::keyClick(view, Qt::Key_Up);
+        --row;
+    }
+    if (view->currentIndex().row() != target)
+        return false;
+    QTest::keyClick(view, Qt::Key_Return);
+    return QTest::qWaitFor([view] { return !view->isVisible(); }, 1000);
+}
+
+// Replaces a field's text by typing, as a user who selects all and types over it.
+inline void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    if (!text.isEmpty())
+        QTest::keyClicks(edit, text);
+}
+
+// Clicks a button; returns the warning boxes that the click raised.
+inline QList<Box> click(QAbstractButton *button)
+{
+    return catchBoxes([button] { QTest::mouseClick(button, Qt::LeftButton); });
+}
+
+} // namespace guitest
