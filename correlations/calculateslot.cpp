@@ -4,40 +4,46 @@
 #include "externalflow.h"
 
 #include "engine.h"
+#include "fieldtext.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
 
 #include <cstdio>
 
-namespace {
+namespace nusselt {
 
-// Empty, blank or unconvertible text reads as no number; the engine also refuses inf and nan.
-nusselt::Reading readNumber(const QLineEdit *edit)
+Reading readNumber(const QString &text)
 {
     bool ok = false;
-    const double value = edit->text().toDouble(&ok);
+    const double value = text.toDouble(&ok);
     if (!ok)
         return std::nullopt;
     return value;
 }
 
-void showIn(QLineEdit *edit, const nusselt::Shown &shown)
+QString shownText(const Shown &shown)
 {
-    using Kind = nusselt::Shown::Kind;
     switch (shown.kind) {
-    case Kind::Keep:
-        break;
-    case Kind::Clear:
-        edit->setText(QString());
-        break;
-    case Kind::Number:
-        edit->setText(QString::number(shown.value, 'g', 6) + QString::fromStdString(shown.text));
-        break;
-    case Kind::Text:
-        edit->setText(QString::fromStdString(shown.text));
+    case Shown::Kind::Number:
+        return QString::number(shown.value, 'g', 6) + QString::fromStdString(shown.text);
+    case Shown::Kind::Text:
+        return QString::fromStdString(shown.text);
+    case Shown::Kind::Keep:
+    case Shown::Kind::Clear:
         break;
     }
+    return QString();
+}
+
+} // namespace nusselt
+
+namespace {
+
+void showIn(QLineEdit *edit, const nusselt::Shown &shown)
+{
+    if (shown.kind != nusselt::Shown::Kind::Keep)
+        edit->setText(nusselt::shownText(shown));
 }
 
 } // namespace
@@ -52,14 +58,14 @@ int ExternalFlow::on_Calculate_clicked()
     selection.sphereType = sphereType;
 
     nusselt::Inputs inputs;
-    inputs.reynolds = readNumber(ui.ReynoldsEdit);
-    inputs.prandtl = readNumber(ui.PrandtlEdit);
-    inputs.prandtlSurface = readNumber(ui.PrandtlSurfaceEdit);
-    inputs.plateLength = readNumber(ui.PlateLengthEdit);
-    inputs.distance = readNumber(ui.LeadingEdgeEdit);
-    inputs.heatStart = readNumber(ui.HeatStartEdit);
-    inputs.mu = readNumber(ui.NusseltEdit);
-    inputs.muSurface = readNumber(ui.ZhukauskasEdit);
+    inputs.reynolds = nusselt::readNumber(ui.ReynoldsEdit->text());
+    inputs.prandtl = nusselt::readNumber(ui.PrandtlEdit->text());
+    inputs.prandtlSurface = nusselt::readNumber(ui.PrandtlSurfaceEdit->text());
+    inputs.plateLength = nusselt::readNumber(ui.PlateLengthEdit->text());
+    inputs.distance = nusselt::readNumber(ui.LeadingEdgeEdit->text());
+    inputs.heatStart = nusselt::readNumber(ui.HeatStartEdit->text());
+    inputs.mu = nusselt::readNumber(ui.NusseltEdit->text());
+    inputs.muSurface = nusselt::readNumber(ui.ZhukauskasEdit->text());
 
     const nusselt::Outcome outcome = nusselt::calculate(selection, inputs);
 
