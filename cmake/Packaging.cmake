@@ -1,0 +1,37 @@
+# Install layout and the Debian package of the calculator. One application id names the desktop
+# entry, the AppStream component and the icon, so that software centres can tie them together.
+include(GNUInstallDirs)
+
+set(NUSSELT_APP_ID io.github.nusseltcalc.NusseltCalculator)
+
+install(TARGETS nusselt-calculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.svg
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME nusselt-calculator)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_CONTACT "Nusselt # Calculator developers <nusseltcalc@users.noreply.github.com>")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION science)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://nusseltcalc.github.io/)
+# The first line is the summary, the rest the long description (dpkg wants it indented).
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
+ A desktop calculator for heat transfer by forced convection: flat plate at uniform
+ temperature, at uniform heat flux and with an unheated starting length, cylinder in
+ cross flow, sphere and drops. It shows local and average Nusselt numbers and checks
+ that the inputs lie where each correlation holds.")
+# Depends from the libraries the binary really links (dpkg-shlibdeps), not a hand-kept list.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+
+include(CPack)

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Builds the Debian package from an already built tree, checks what it declares and holds,
+# unpacks it into a throwaway root and starts the unpacked binary on a virtual X server.
+#   package_test.sh BUILD_DIR SOURCE_DIR APP_ID
+set -euo pipefail
+build=$1
+src=$2
+id=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+echo "== cpack -G DEB"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log"; fail "cpack failed"; }
+debs=("$work"/out/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "expected one .deb, got: ${debs[*]}"
+deb=${debs[0]}
+echo "$(basename "$deb")"
+
+info=$(dpkg-deb -I "$deb")
+echo "$info"
+field() { sed -n "s/^ $1: //p" <<<"$info"; }
+[ "$(field Package)" = nusselt-calculator ] || fail "package name"
+[ "$(field Section)" = science ] || fail "section"
+depends=$(field Depends)
+# Taken from the binary's real shared libraries, so the Qt 6 runtime libraries must be there.
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+    grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+done
+
+contents=$(dpkg-deb -c "$deb")
+for f in usr/bin/nusselt-calculator \
+         "usr/share/applications/$id.desktop" \
+         "usr/share/metainfo/$id.metainfo.xml" \
+         "usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+    grep -q " \./$f\$" <<<"$contents" || fail "package lacks /$f"
+done
+echo "== contents"
+awk '{print $1, $NF}' <<<"$contents"
+
+echo "== start the unpacked binary"
+dpkg-deb -x "$deb" "$work/root"
+[ -x "$src/scripts/xvfb-window" ] || fail "scripts/xvfb-window is missing"
+status=0
+QT_QPA_PLATFORM=xcb "$src/scripts/xvfb-window" -- "$work/root/usr/bin/nusselt-calculator" \
+    >"$work/run.log" 2>&1 || status=$?
+cat "$work/run.log"
+[ "$status" -eq 0 ] || fail "exit code $status"
+[ ! -s "$work/run.log" ] || fail "the program wrote output"
+echo "started, closed, exit code 0, no output"
