@@ -24,14 +24,17 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://nusseltcalc.github.io/)
-# The first line is the summary, the rest the long description (dpkg wants it indented).
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${PROJECT_DESCRIPTION}
- A desktop calculator for heat transfer by forced convection: flat plate at uniform
- temperature, at uniform heat flux and with an unheated starting length, cylinder in
- cross flow, sphere and drops. It shows local and average Nusselt numbers and checks
- that the inputs lie where each correlation holds.")
+# CPack puts the summary on the Description line and indents this below it as the long text.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "A desktop calculator for heat transfer by forced convection: flat plate at
+uniform temperature, at uniform heat flux and with an unheated starting length, cylinder in
+cross flow, sphere and drops. It shows local and average Nusselt numbers and checks that the
+inputs lie where each correlation holds.")
 # Depends from the libraries the binary really links (dpkg-shlibdeps), not a hand-kept list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+
+# `package_source` packs the tree as in git, without build trees or editor leftovers.
+set(CPACK_SOURCE_GENERATOR TGZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\.git/" "/build/" "/out/" "~$")
 
 include(CPack)
