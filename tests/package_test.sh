@@ -25,8 +25,9 @@ field() { sed -n "s/^ $1: //p" <<<"$info"; }
 [ "$(field Section)" = science ] || fail "section"
 depends=$(field Depends)
 # Taken from the binary's real shared libraries, so the Qt 6 runtime libraries must be there.
+names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
-    grep -Eq "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: $depends"
+    grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 
 contents=$(dpkg-deb -c "$deb")
