@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMetaMethod>
+#include <QSignalSpy>
 #include <QSpacerItem>
 
 #include <cstddef>
@@ -494,6 +495,25 @@ private slots:
             "NoteEdit", "PrandtlSurfaceEdit", "PlateLengthEdit", "LeadingEdgeEdit", "HeatStartEdit",
             "SphereCombo", "SphereEdit", "ZhukauskasEdit"};
         QCOMPARE(chain, expected);
+    }
+
+    // At start Calculate cannot be pressed; the mirrors and result fields take typing.
+    void userInputAtStart()
+    {
+        QSignalSpy clicked(ui().Calculate, &QPushButton::clicked);
+        const QList<guitest::Box> boxes = guitest::catchBoxes([&] {
+            QTest::mouseClick(ui().Calculate, Qt::LeftButton);
+            ui().Calculate->setFocus();
+            QTest::keyClick(ui().Calculate, Qt::Key_Space);
+        });
+        QCOMPARE(clicked.count(), 0);
+        QCOMPARE(boxes.size(), 0);
+        QCOMPARE(ui().NoteEdit->text(), QStringLiteral("Choose Geometry"));
+        for (QLineEdit *edit : {ui().GeometryEdit, ui().NusseltEdit, ui().NoteEdit}) {
+            guitest::typeInto(edit, QStringLiteral("typed 1.5"));
+            QCOMPARE(edit->text(), QStringLiteral("typed 1.5"));
+        }
+        QCOMPARE(ExternalFlowTestAccess(*dialog).selection(), (QList<int>{1, 0, 0, 0, 0}));
     }
 
     void selectionAtStart()

@@ -437,6 +437,46 @@ private slots:
         QCOMPARE(widget<QLineEdit>(QString::fromLatin1(c->mirror))->text(), combo->itemText(last));
     }
 
+    // With the mouse too: click the combo box open, click the item.
+    void mouseActivation_data()
+    {
+        QTest::addColumn<QStringList>("prior");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("note");
+        QTest::newRow("geometry, item already shown") << QStringList() << "G:Flat Plate" << "Choose Heat Flow Condition";
+        QTest::newRow("geometry") << QStringList() << "G:Sphere" << "Choose Regular Sphere or Drops";
+        QTest::newRow("heat flow") << FP << "H:Uniform Flux" << "Choose Laminar or Turbulant";
+        QTest::newRow("flow") << UT << "F:Laminar" << "Choose Fluid Type";
+        QTest::newRow("fluid") << UT_LAM << "L:Liquid Metal" << "Calculate Nusselt #";
+        QTest::newRow("sphere") << SPH << "S:Drops" << "Calculate";
+    }
+    void mouseActivation()
+    {
+        QFETCH(QStringList, prior);
+        QFETCH(QString, choice);
+        QFETCH(QString, note);
+        fresh();
+        QVERIFY(replay(prior));
+        const ComboInfo *c = comboInfo(choice.at(0));
+        auto *combo = widget<QComboBox>(QString::fromLatin1(c->combo));
+        const int row = combo->findText(choice.mid(2));
+        QVERIFY(row >= 0);
+        QSignalSpy activated(combo, &QComboBox::textActivated);
+        QTest::mouseClick(combo, Qt::LeftButton);
+        QAbstractItemView *view = combo->view();
+        QTRY_VERIFY(view->isVisible());
+        // A release right after the opening click is taken as part of it; wait that out.
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        const QPoint at = view->visualRect(view->model()->index(row, 0)).center();
+        QTest::mouseMove(view->viewport(), at);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTRY_VERIFY(!view->isVisible());
+        QCOMPARE(activated.count(), 1);
+        QCOMPARE(activated.first().first().toString(), choice.mid(2));
+        QCOMPARE(widget<QLineEdit>(QString::fromLatin1(c->mirror))->text(), choice.mid(2));
+        QCOMPARE(access().ui().NoteEdit->text(), note);
+    }
+
     // The mirror connection is made before the slot's: the mirror shows the item first.
     void mirrorBeforeSlot_data()
     {
