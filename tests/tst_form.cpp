@@ -214,6 +214,7 @@ class FormTest : public QObject
     Q_OBJECT
 
 private:
+    guitest::ModalWatchdog watchdog;
     std::unique_ptr<ExternalFlow> dialog;
     Ui_ExternalFlow &ui() { return ExternalFlowTestAccess(*dialog).ui(); }
     template <typename T = QWidget>
@@ -229,7 +230,12 @@ private slots:
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     }
-    void cleanup() { dialog.reset(); }
+    void cleanup()
+    {
+        dialog.reset();
+        const QStringList boxes = watchdog.take();
+        QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("unexpected modal box: ") + boxes.join(QStringLiteral("; "))));
+    }
 
     void constructionPrintsNothing()
     {
