@@ -12,6 +12,14 @@
 #include <cstdio>
 
 namespace nusselt {
+namespace {
+
+QString fromView(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
 
 Reading readNumber(const QString &text)
 {
@@ -26,9 +34,9 @@ QString shownText(const Shown &shown)
 {
     switch (shown.kind) {
     case Shown::Kind::Number:
-        return QString::number(shown.value, 'g', 6) + QString::fromStdString(shown.text);
+        return QString::number(shown.value, 'g', 6) + fromView(shown.text);
     case Shown::Kind::Text:
-        return QString::fromStdString(shown.text);
+        return fromView(shown.text);
     case Shown::Kind::Keep:
     case Shown::Kind::Clear:
         break;
@@ -70,7 +78,7 @@ int ExternalFlow::on_Calculate_clicked()
     const nusselt::Outcome outcome = nusselt::calculate(selection, inputs);
 
     if (outcome.refused()) {
-        QMessageBox::warning(this, QStringLiteral("Warning"), QString::fromStdString(outcome.boxText),
+        QMessageBox::warning(this, QStringLiteral("Warning"), nusselt::fromView(outcome.boxText),
                              QMessageBox::Ok, QMessageBox::NoButton);
         showIn(ui.NoteEdit, outcome.note);
         return 0;

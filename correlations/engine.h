@@ -6,7 +6,7 @@
 // The dialog formats numbers and touches widgets; nothing here knows about either.
 
 #include <optional>
-#include <string>
+#include <string_view>
 
 namespace nusselt {
 
@@ -37,18 +37,19 @@ struct Inputs {
 struct Shown {
     enum class Kind { Keep, Clear, Number, Text };
     Kind kind = Kind::Keep;
-    double value = 0.0; // Number: the value, shown followed by text (a suffix or nothing)
-    std::string text;   // Number: suffix; Text: the whole text
+    double value = 0.0;    // Number: the value, shown followed by text (a suffix or nothing)
+    std::string_view text; // Number: suffix; Text: the whole text. Always a string literal.
 
     static Shown keep() { return {}; }
     static Shown clear() { return {Kind::Clear, 0.0, {}}; }
-    static Shown number(double v, std::string suffix = {}) { return {Kind::Number, v, std::move(suffix)}; }
-    static Shown message(std::string t) { return {Kind::Text, 0.0, std::move(t)}; }
+    static Shown number(double v, std::string_view suffix = {}) { return {Kind::Number, v, suffix}; }
+    static Shown message(std::string_view t) { return {Kind::Text, 0.0, t}; }
 };
 
 struct Outcome {
     // A refusal shows a warning box with boxText; afterwards note is written. Nothing else changes.
-    std::string boxText;
+    // Texts are literals, viewed rather than copied: an evaluation allocates nothing.
+    std::string_view boxText;
     Shown local;      // NusseltEdit
     Shown average;    // AverageNusseltEdit
     Shown note;       // NoteEdit

@@ -27,6 +27,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -38,7 +39,7 @@ namespace {
 }
 
 // Every refusal the engine may answer with: box text and the note that follows it.
-bool knownRefusal(const std::string &box, const std::string &note)
+bool knownRefusal(std::string_view box, std::string_view note)
 {
     static const std::pair<const char *, const char *> refusals[] = {
         {"Values not entered", "Enter Reynolds and Prandtl number"},
@@ -113,10 +114,10 @@ void check(const nusselt::Outcome &o)
     using Kind = nusselt::Shown::Kind;
     if (o.refused()) {
         if (o.note.kind != Kind::Text || !knownRefusal(o.boxText, o.note.text))
-            fail("unknown refusal", QString::fromStdString(o.boxText + " / " + o.note.text));
+            fail("unknown refusal", QString::fromStdString(std::string(o.boxText) + " / " + std::string(o.note.text)));
         if (o.local.kind != Kind::Keep || o.average.kind != Kind::Keep || o.zhukauskas.kind != Kind::Keep
             || o.zhukauskasFailedLine)
-            fail("refusal writes a result field", QString::fromStdString(o.boxText));
+            fail("refusal writes a result field", QString::fromStdString(std::string(o.boxText)));
         return;
     }
     checkShown(o.local, QLatin1String(" at stagnation"), "NusseltEdit");
@@ -126,7 +127,7 @@ void check(const nusselt::Outcome &o)
     // The standard-output line goes with the field text, never alone.
     const bool failedShown = o.zhukauskas.kind == Kind::Text && o.zhukauskas.text == "Zhukauskas Failed";
     if (failedShown != o.zhukauskasFailedLine)
-        fail("Zhukauskas line and field disagree", QString::fromStdString(o.zhukauskas.text));
+        fail("Zhukauskas line and field disagree", QString::fromStdString(std::string(o.zhukauskas.text)));
 }
 
 int takeCode(FuzzedDataProvider &in)

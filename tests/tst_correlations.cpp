@@ -33,8 +33,8 @@ QString textOf(const Shown &s)
     switch (s.kind) {
     case Shown::Kind::Keep: return kept;
     case Shown::Kind::Clear: return QString();
-    case Shown::Kind::Number: return g6(s.value) + QString::fromStdString(s.text);
-    case Shown::Kind::Text: return QString::fromStdString(s.text);
+    case Shown::Kind::Number: return g6(s.value) + QString::fromUtf8(s.text.data(), qsizetype(s.text.size()));
+    case Shown::Kind::Text: return QString::fromUtf8(s.text.data(), qsizetype(s.text.size()));
     }
     return QString();
 }
@@ -306,7 +306,7 @@ void Correlations::engine()
     QFETCH(bool, zhukauskasLine);
 
     const Outcome o = press(selection, inputs);
-    QCOMPARE(QString::fromStdString(o.boxText), box);
+    QCOMPARE(QString::fromUtf8(o.boxText.data(), qsizetype(o.boxText.size())), box);
     QCOMPARE(o.refused(), !box.isEmpty());
     QCOMPARE(textOf(o.local), local);
     QCOMPARE(textOf(o.average), average);
