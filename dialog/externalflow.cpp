@@ -1,8 +1,11 @@
 #include "externalflow.h"
 
+#include "accessiblecombo.h"
+
 ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
+    AccessibleNamedComboBox::install();
     ui.setupUi(this);
     ui.NoteEdit->setText(QStringLiteral("Choose Geometry"));
     geometryType = 1;

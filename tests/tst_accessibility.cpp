@@ -122,12 +122,16 @@ private slots:
             QVERIFY2(!w->accessibleName().trimmed().isEmpty(), what);
             QVERIFY2(!names.contains(w->accessibleName()), what);
             names.insert(w->accessibleName());
-            if (qobject_cast<QComboBox *>(w)) {
-                // Qt on X11 names a combo box by its current item and leaves the label to
-                // relations, which these have none of; the description says what is chosen.
+            // What a screen reader announces is the name set for it, also for the combo boxes,
+            // which Qt on X11 would otherwise name by their current item.
+            QCOMPARE(accessibleText(w, QAccessible::Name), w->accessibleName());
+            if (auto *combo = qobject_cast<QComboBox *>(w)) {
                 QVERIFY2(!accessibleText(w, QAccessible::Description).isEmpty(), what);
-            } else {
-                QCOMPARE(accessibleText(w, QAccessible::Name), w->accessibleName());
+                QCOMPARE(accessibleText(w, QAccessible::Value), combo->currentText());
+                QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+                QCOMPARE(iface->role(), QAccessible::ComboBox);
+                QCOMPARE(iface->childCount(), 1); // the item list, for walking the choices
+                QCOMPARE(iface->child(0)->object(), combo->view());
             }
         }
         focusable.sort();
