@@ -2,7 +2,7 @@
 # End to end: the real calculator on a virtual X server shows a window titled
 # "Nusselt # Calculator", is closed as a user closes it (focus, Escape), exits 0 and prints
 # nothing at all on stdout or stderr. Run twice: bare, and with arguments that the program
-# ignores (Part 1.1).
+# ignores (it takes no options).
 #   tests/e2e_window.sh PATH/TO/nusselt-calculator PATH/TO/scripts/xvfb-window
 set -u
 app=$1

@@ -163,3 +163,17 @@ inline QList<Box> click(QAbstractButton *button)
 }
 
 } // namespace guitest
+
+// QTEST_MAIN that runs headless wherever no platform is asked for, so that a test program started
+// by hand from a terminal without a display behaves as under CTest.
+#define NUSSELT_GUI_TEST_MAIN(TestObject)                                                          \
+    int main(int argc, char **argv)                                                                \
+    {                                                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))                                        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");                                               \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                   \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }

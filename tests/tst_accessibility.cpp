@@ -164,5 +164,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(Accessibility)
+NUSSELT_GUI_TEST_MAIN(Accessibility)
 #include "tst_accessibility.moc"

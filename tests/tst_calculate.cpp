@@ -446,5 +446,5 @@ void Calculate::returnsZeroThroughMetaCall()
     QCOMPARE(field("Nu")->text(), QStringLiteral("33.2"));
 }
 
-QTEST_MAIN(Calculate)
+NUSSELT_GUI_TEST_MAIN(Calculate)
 #include "tst_calculate.moc"

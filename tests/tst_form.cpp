@@ -1,6 +1,6 @@
 // The window as it stands right after start: texts, items, enabled states, object names and
 // classes, the layout tree with its spacing and margins, geometry, buddies, the selection codes
-// and the meta-object (Parts 2.1, 3.1 and 3.2 of the specification).
+// and the meta-object.
 
 #include "guitest.h"
 
@@ -17,7 +17,7 @@
 
 namespace {
 
-// The layout tree under layoutWidget, depth first, as Part 3.1 draws it. Depth 0 is the layout
+// The layout tree under layoutWidget, depth first, as the form is built. Depth 0 is the layout
 // of layoutWidget; every deeper row sits in the nearest row above it with a smaller depth.
 struct TreeRow {
     int depth;
@@ -132,7 +132,7 @@ const WidgetRow kWidgets[] = {
     {"ZhukauskasEdit", "QLineEdit", true, "", ""},
 };
 
-// The prompts that the constructor writes over what retranslateUi left (Part 2.1).
+// The prompts that the constructor writes over what retranslateUi left.
 const QStringList kPromptFields = {"NoteEdit", "ReynoldsEdit", "PrandtlEdit"};
 
 // All 59 members of Ui_ExternalFlow, in declaration order, with their offsets.
@@ -389,7 +389,7 @@ private slots:
             QVERIFY2(found.size() == 1, qPrintable(m.name));
             QVERIFY2(static_cast<const void *>(found.first()) == m.pointer, qPrintable(m.name));
         }
-        // Totals of Part 3.1.
+        // Totals of the form.
         QMap<QString, int> totals;
         for (const TreeRow &r : kTree)
             ++totals[QString::fromLatin1(r.cls)];
@@ -586,7 +586,7 @@ private slots:
     }
 
     // At start (Flat Plate, no heat flow condition) a calculation with valid numbers does nothing
-    // and returns 0 (Part 4.1).
+    // and returns 0.
     void invokeCalculate()
     {
         guitest::typeInto(ui().ReynoldsEdit, QStringLiteral("10000"));
@@ -606,5 +606,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormTest)
+NUSSELT_GUI_TEST_MAIN(FormTest)
 #include "tst_form.moc"

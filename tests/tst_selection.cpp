@@ -1,4 +1,4 @@
-// The selection flow of Part 2.2, driven as a user drives it: open a combo box's popup with F4,
+// The selection flow, driven as a user drives it: open a combo box's popup with F4,
 // move with the arrow keys, press Return. Each row of the transition table is checked from
 // several earlier states, and every widget of the form is compared before and after the choice,
 // so that a slot that touches anything beyond its row fails too.
@@ -38,7 +38,7 @@ const ComboInfo *comboInfo(QChar key)
     return nullptr;
 }
 
-// The columns of Part 2.2's enabled-state table; the last one stands for three line edits.
+// The widgets whose enabled state the choices change; the last one stands for three line edits.
 const QList<QStringList> kColumns = {
     {"UniformTempCombo"}, {"TurbulantCombo"}, {"LiquidMetalCombo"}, {"SphereCombo"}, {"Calculate"},
     {"PrandtlSurfaceEdit"}, {"PlateLengthEdit", "HeatStartEdit", "LeadingEdgeEdit"}};
@@ -61,7 +61,7 @@ const QStringList SPH_DROPS = SPH + QStringList{"S:Drops"};
 const QStringList PLATE_CYL = UT_LAM_RF + QStringList{"G:Cylinder"};
 const QStringList PLATE_CYL_PLATE = PLATE_CYL + QStringList{"G:Flat Plate"};
 
-// Prompts of Part 2.2.
+// Prompts that the choices write.
 const QString kHeatPrompt = QStringLiteral("NoteEdit=Choose Heat Flow Condition");
 const QString kCylPrompt = QStringLiteral("NoteEdit=Enter Prandtl number at surface temperature");
 const QString kSphPrompt = QStringLiteral("NoteEdit=Choose Regular Sphere or Drops");
@@ -192,8 +192,8 @@ private slots:
         QVERIFY2(boxes.isEmpty(), qPrintable(QStringLiteral("unexpected modal box: ") + boxes.join(QStringLiteral("; "))));
     }
 
-    // One choice from one earlier state. enabled has one character per column of Part 2.2's
-    // table (UniformTempCombo, TurbulantCombo, LiquidMetalCombo, SphereCombo, Calculate,
+    // One choice from one earlier state. enabled has one character per widget of the
+    // enabled-state table (UniformTempCombo, TurbulantCombo, LiquidMetalCombo, SphereCombo, Calculate,
     // PrandtlSurfaceEdit, the three distance edits): '1' on and '0' off after the choice,
     // '+' and '.' unchanged by it and on or off. writes lists the texts the slot writes; every
     // other line edit must keep its text, except the chosen combo box's mirror, which shows the
@@ -506,7 +506,7 @@ private slots:
         QVERIFY(order.contains(QStringLiteral("NoteEdit")));
     }
 
-    // Part 2.2's main paths, with the note after every step.
+    // The main paths, with the note after every step.
     void mainPaths_data()
     {
         QTest::addColumn<QStringList>("path");
@@ -584,7 +584,7 @@ private slots:
     }
 
     // "Cylinder" enabled Calculate; "Sphere" leaves it so with no kind chosen, and a press then
-    // changes nothing and shows no box (Part 4.1).
+    // changes nothing and shows no box.
     void sphereWithoutKind()
     {
         fresh();
@@ -622,5 +622,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(SelectionTest)
+NUSSELT_GUI_TEST_MAIN(SelectionTest)
 #include "tst_selection.moc"
