@@ -77,6 +77,7 @@ private slots:
     void nothingHappens();
     void zhukauskasLineOnStdout();
     void returnsZeroThroughMetaCall();
+    void returnKeyPressesCalculate();
 
 private:
     QLineEdit *field(const QString &key);
@@ -444,6 +445,33 @@ void Calculate::returnsZeroThroughMetaCall()
     QVERIFY(play({"Pr=1"}));
     QVERIFY(invokeGivesZero(0));
     QCOMPARE(field("Nu")->text(), QStringLiteral("33.2"));
+}
+
+// Keyboard users: Return in a number field presses "Calculate Nusselt #" once it is available
+// (the dialog's default button), and a refusal's box closes with Return too.
+void Calculate::returnKeyPressesCalculate()
+{
+    ExternalFlowTestAccess access(*dialog);
+    auto &ui = access.ui();
+    QVERIFY(play({"Flat Plate", "Uniform Temp", "Laminar", "Regular Fluid", "Re=10000", "Pr=1"}));
+    QList<guitest::Box> boxes = guitest::catchBoxes([&] { QTest::keyClick(ui.PrandtlEdit, Qt::Key_Return); });
+    QVERIFY(boxes.isEmpty());
+    QCOMPARE(ui.NusseltEdit->text(), QStringLiteral("33.2"));
+    QCOMPARE(ui.AverageNusseltEdit->text(), QStringLiteral("66.4"));
+
+    guitest::typeInto(ui.ReynoldsEdit, QString());
+    bool closedWithReturn = false;
+    QTimer::singleShot(0, [&closedWithReturn] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        QTest::keyClick(box, Qt::Key_Return);
+        closedWithReturn = !box->isVisible();
+    });
+    QTest::keyClick(ui.ReynoldsEdit, Qt::Key_Return);
+    QVERIFY(closedWithReturn);
+    QCOMPARE(ui.NoteEdit->text(), QStringLiteral("Enter Reynolds and Prandtl number"));
+    QCOMPARE(ui.NusseltEdit->text(), QStringLiteral("33.2"));
 }
 
 NUSSELT_GUI_TEST_MAIN(Calculate)
