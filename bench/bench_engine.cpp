@@ -62,13 +62,7 @@ nusselt::Inputs inputsOf(const Args &a)
 
 nusselt::Selection sel(int geometry, int heat, int flow, int fluid, int sphere)
 {
-    nusselt::Selection s;
-    s.geometryType = geometry;
-    s.heatCondition = heat;
-    s.flowCondition = flow;
-    s.fluidType = fluid;
-    s.sphereType = sphere;
-    return s;
+    return {geometry, heat, flow, fluid, sphere};
 }
 
 const std::vector<Case> &cases()

@@ -58,12 +58,8 @@ void showIn(QLineEdit *edit, const nusselt::Shown &shown)
 
 int ExternalFlow::on_Calculate_clicked()
 {
-    nusselt::Selection selection;
-    selection.geometryType = geometryType;
-    selection.heatCondition = heatCondition;
-    selection.flowCondition = flowCondition;
-    selection.fluidType = fluidType;
-    selection.sphereType = sphereType;
+    const nusselt::Selection selection{geometryType, heatCondition, flowCondition, fluidType,
+                                       sphereType};
 
     nusselt::Inputs inputs;
     inputs.reynolds = nusselt::readNumber(ui.ReynoldsEdit->text());

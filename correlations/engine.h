@@ -40,7 +40,6 @@ struct Shown {
     double value = 0.0;    // Number: the value, shown followed by text (a suffix or nothing)
     std::string_view text; // Number: suffix; Text: the whole text. Always a string literal.
 
-    static Shown keep() { return {}; }
     static Shown clear() { return {Kind::Clear, 0.0, {}}; }
     static Shown number(double v, std::string_view suffix = {}) { return {Kind::Number, v, suffix}; }
     static Shown message(std::string_view t) { return {Kind::Text, 0.0, t}; }
