@@ -1,0 +1,113 @@
+#pragma once
+
+// The correlations of a case as a list of results: which Nusselt numbers the case has, what each
+// is called, whether it is local or average, at which temperature its fluid properties belong,
+// its published validity range and its value at a point. The calculator's own fields come from
+// engine.h; the Flow Conditions window, the plot and the command line list results from here.
+// Both evaluate through correlations.h, so each formula exists once.
+
+#include "engine.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nusselt {
+
+enum class Correlation {
+    LaminarPlate,       // 0.332 Re^1/2 Pr^1/3
+    ChurchillOzoePlate, // laminar plate, any Pr
+    LiquidMetalPlate,   // 0.565 Pe^1/2
+    TurbulentPlate,     // 0.0296 / 0.037 Re^4/5 Pr^1/3
+    MixedPlate,         // (0.037 Re^4/5 - 871) Pr^1/3
+    LaminarFlux,        // 0.453 / 0.68 Re^1/2 Pr^1/3
+    TurbulentFlux,      // 0.0308 / 0.03696 Re^4/5 Pr^1/3
+    LaminarUnheated,
+    TurbulentUnheated,
+    CylinderStagnation, // 1.15 Re^1/2 Pr^1/3
+    Hilpert,
+    ChurchillBernstein,
+    Zhukauskas,
+    Whitaker,
+    RanzMarshall,
+};
+
+enum class Kind { Local, Average };
+
+// The temperature at which a correlation takes its fluid properties (the textbook conventions):
+// the film temperature (T_inf + T_s)/2, or the free-stream temperature with the surface values
+// (Pr_s, mu_s) taken at T_s.
+enum class Reference { Film, FreeStream };
+
+struct Term {
+    Correlation correlation;
+    Kind kind;
+};
+
+// The Nusselt numbers of a case in the order of the calculator's fields; at most four.
+struct Terms {
+    std::array<Term, 4> items{};
+    std::size_t count = 0;
+
+    const Term *begin() const { return items.data(); }
+    const Term *end() const { return items.data() + count; }
+    bool empty() const { return count == 0; }
+};
+
+// The terms of the selected case; empty while the selection does not name a case the calculator
+// evaluates (no heat flow condition yet, uniform flux with mixed flow, no fluid type ...). The
+// Prandtl number chooses between the 0.332 relation (Pr >= 0.6) and Churchill-Ozoe, as the
+// calculator does.
+Terms termsOf(const Selection &selection, double prandtl);
+
+// Where a correlation is evaluated. Lengths only for the unheated starting length (any one unit).
+struct Point {
+    double reynolds = 0.0;
+    double prandtl = 0.0;
+    double prandtlSurface = 0.0; // Zhukauskas
+    double viscosity = 0.0;      // Whitaker: mu at the free-stream temperature
+    double viscositySurface = 0.0;
+    double plateLength = 0.0;    // unheated starting length: L, x and xi
+    double distance = 0.0;
+    double heatStart = 0.0;
+};
+
+// The point the calculator evaluates for the given field readings (missing readings read 0).
+Point pointOf(const Inputs &inputs);
+
+// The term's Nusselt number, or nothing where the correlation has none: Hilpert and Zhukauskas
+// outside their tables, the mixed boundary layer below its transition Reynolds number, an
+// unheated plate whose lengths do not describe one, non-positive viscosities or Pr_s, a
+// non-finite result.
+std::optional<double> nusseltAt(const Term &term, const Point &point);
+
+// "Hilpert", "Churchill-Bernstein", ...: the name a result carries everywhere.
+std::string_view nameOf(Correlation correlation);
+// Short formula for tables and tooltips, e.g. "Nu = C Re^m Pr^1/3".
+std::string_view formulaOf(Correlation correlation);
+std::string_view kindName(Kind kind); // "local", "average"
+Reference referenceOf(Correlation correlation);
+
+// Published validity range. An absent bound is +-infinity.
+struct ValidityRange {
+    double reynoldsMin;
+    double reynoldsMax;
+    double prandtlMin;
+    double prandtlMax;
+    double pecletMin;         // Re Pr
+    double viscosityRatioMin; // mu / mu_s (Whitaker)
+    double viscosityRatioMax;
+};
+ValidityRange rangeOf(Correlation correlation);
+
+// The bounds the point violates, each as a sentence that says which and by how much, e.g.
+// "Re = 9.1·10⁴ above the Whitaker range 3.5 to 7.6·10⁴". Empty inside the range.
+std::vector<std::string> outsideRange(Correlation correlation, const Point &point);
+
+// A number for people: up to three significant digits, powers of ten as ·10ⁿ ("9.1·10⁴", "0.71").
+std::string roundedNumber(double value);
+
+} // namespace nusselt

@@ -1,0 +1,141 @@
+#pragma once
+
+// A forced-convection problem as an engineer states it (fluid, velocity, size, temperatures,
+// pressure) turned into what the correlations need and back into heat transfer:
+//
+//   Problem --properties at each correlation's reference temperature--> Re, Pr, Pr_s, mu/mu_s
+//           --catalog.h (the calculator's correlations)--> Nu --> h = Nu k / length, q'' = h dT, q
+//
+// The Flow Conditions window and the command line both evaluate problems here, so that their
+// numbers, ranges and refusals are the same. Everything is SI; units.h converts for people.
+
+#include "catalog.h"
+#include "engine.h"
+#include "properties.h"
+#include "units.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace nusselt::physics {
+
+enum class FluidChoice { Air, Water, Custom };
+
+// What a user types for a fluid of their own at one temperature.
+struct TypedProperties {
+    std::optional<double> density;             // kg/m³
+    std::optional<double> dynamicViscosity;    // Pa·s
+    std::optional<double> thermalConductivity; // W/(m·K)
+    std::optional<double> specificHeat;        // J/(kg·K)
+};
+
+struct CustomFluid {
+    TypedProperties film;       // at the film temperature
+    TypedProperties freeStream; // at the free-stream temperature (Zhukauskas, Whitaker)
+    std::optional<double> prandtlSurface;   // at T_s (cylinder, Zhukauskas)
+    std::optional<double> viscositySurface; // at T_s, Pa·s (regular sphere, Whitaker)
+};
+
+// Every input a problem can have; messages are tied to the one that caused them.
+enum class Field {
+    Fluid,
+    Velocity,
+    Length,
+    FreeStreamTemperature,
+    SurfaceTemperature,
+    Pressure,
+    Distance,  // x, unheated starting length
+    HeatStart, // xi
+    FilmDensity,
+    FilmViscosity,
+    FilmConductivity,
+    FilmSpecificHeat,
+    FreeStreamDensity,
+    FreeStreamViscosity,
+    FreeStreamConductivity,
+    FreeStreamSpecificHeat,
+    SurfacePrandtl,
+    SurfaceViscosity,
+};
+
+struct Problem {
+    Selection selection;
+    FluidChoice fluid = FluidChoice::Air;
+    CustomFluid custom;
+    // Empty: not entered or not a number. SI units.
+    std::optional<double> velocity;              // m/s
+    std::optional<double> length;                // m: plate length L, or diameter D
+    std::optional<double> freeStreamTemperature; // K
+    std::optional<double> surfaceTemperature;    // K
+    std::optional<double> pressure = si::atmosphere; // Pa
+    std::optional<double> distance;              // m: x (unheated starting length)
+    std::optional<double> heatStart;             // m: xi
+    // Units that messages use when they quote a temperature or pressure.
+    Unit temperatureUnit = defaultUnit(Quantity::Temperature);
+    Unit pressureUnit = defaultUnit(Quantity::Pressure);
+};
+
+// Whether the case needs the length inputs x and xi (unheated starting length).
+bool needsDistances(const Selection &selection);
+// The fields of a fluid of one's own that the selected case needs: exactly those are asked for.
+std::vector<Field> customFieldsNeeded(const Selection &selection);
+// Label of a field for messages and the window ("Surface temperature", "ρ at T_f", ...).
+std::string_view fieldName(Field field);
+
+struct Message {
+    Field field;
+    std::string text;
+};
+
+enum class Role { Film, FreeStream, Surface };
+
+struct PropertiesUsed {
+    Role role;
+    double temperature; // K, where they were taken
+    State state;        // for a typed fluid: what was typed, and what follows from it
+    bool typed = false;
+};
+
+enum class RateKind { None, PerLength, Total }; // none for local values; W/m for plate and cylinder; W for a sphere
+
+struct Result {
+    Term term;
+    std::string_view name;
+    Reference reference;
+    double reynolds = 0.0; // at the correlation's own reference temperature
+    double prandtl = 0.0;
+    std::optional<double> nusselt;
+    std::optional<double> heatTransferCoefficient; // W/(m²·K): Nu k / (L, x or D)
+    std::optional<double> heatFlux;                // W/m², h (T_s - T_inf)
+    std::optional<double> heatRate;                // W/m or W, see rateKind
+    RateKind rateKind = RateKind::None;
+    std::vector<std::string> outsideRange;
+};
+
+struct Evaluation {
+    // Refused inputs, each beside its field; whatever depends on one of them is left empty.
+    std::vector<Message> messages;
+    std::optional<double> filmTemperature; // K
+    std::optional<PropertiesUsed> film, freeStream, surface;
+    std::optional<double> reynolds;       // at the film temperature (the regular sphere: at T_inf)
+    std::optional<double> prandtl;        // likewise
+    std::optional<double> prandtlSurface; // cylinder
+    std::optional<double> viscosityRatio; // regular sphere, mu_inf / mu_s
+    std::vector<Result> results;
+    // What "Use in Calculator" writes (the calculator's dimensionless inputs; its unheated
+    // lengths in metres), and what the calculator then answers. Empty while any input is refused.
+    std::optional<Inputs> calculatorInputs;
+    Outcome calculatorOutcome;
+    // No case chosen yet in the calculator, or one it does not evaluate: say what to choose.
+    std::string_view caseHint;
+    bool noHeatFlow = false; // T_s = T_inf: h is shown, q'' and q are 0
+};
+
+Evaluation evaluate(const Problem &problem);
+
+// A temperature, pressure or any SI value in a unit, as messages write it ("100.0 °C", "101.325 kPa").
+std::string quoted(double si, const Unit &unit, int decimals);
+
+} // namespace nusselt::physics

@@ -1,0 +1,56 @@
+#pragma once
+
+// Units of the physical quantities the program reads and shows. Everything inside the program is
+// SI (kelvin for temperatures); a unit converts to and from SI as si = value * scale + offset.
+// A temperature difference has its own quantity, so that it converts by the scale alone: a
+// difference of 10 K is one of 18 °F, never of -441.67 °F.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace nusselt::physics {
+
+enum class Quantity {
+    Velocity,
+    Length,
+    Temperature,
+    TemperatureDifference,
+    Pressure,
+    HeatTransferCoefficient,
+    HeatFlux,
+    HeatRatePerLength,
+    HeatRate,
+};
+
+struct Unit {
+    Quantity quantity;
+    std::string_view symbol; // as shown: "m/s", "°C", "W/(m²·K)"
+    double scale;
+    double offset;
+};
+
+// The units offered for a quantity; the first is the default (SI: m/s, m, °C, kPa, W/(m²·K), ...).
+const std::vector<Unit> &unitsOf(Quantity quantity);
+const Unit &defaultUnit(Quantity quantity);
+
+// Finds a unit by its shown symbol or a plain-ASCII spelling ("C", "degC", "F", "K", "m/s", "ft/s",
+// "mm", "in", "kPa", "psi", "bar", "atm", "W/m2K", ...). Case-sensitive, as SI symbols are.
+std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol);
+
+inline double toSI(const Unit &unit, double value) { return value * unit.scale + unit.offset; }
+inline double fromSI(const Unit &unit, double si) { return (si - unit.offset) / unit.scale; }
+
+// Exact conversion factors (international foot and inch, International Table Btu).
+namespace si {
+inline constexpr double foot = 0.3048;                      // m
+inline constexpr double inch = 0.0254;                      // m
+inline constexpr double atmosphere = 101325.0;              // Pa
+inline constexpr double bar = 100000.0;                     // Pa
+inline constexpr double psi = 6894.757293168361;            // Pa (lbf/in²)
+inline constexpr double btuPerHour = 1055.05585262 / 3600.0; // W
+inline constexpr double rankine = 5.0 / 9.0;                 // K per °F of difference
+inline constexpr double zeroCelsius = 273.15;                // K
+} // namespace si
+
+} // namespace nusselt::physics
