@@ -11,6 +11,11 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# Debian wants the licence of every package, machine-readable (DEP-5), at this fixed path; the
+# source lives in data/ beside the other installed files, since this tree has no debian/ source
+# package for dpkg-buildpackage and a debian/ folder would suggest one.
+install(FILES ${PROJECT_SOURCE_DIR}/data/copyright
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/nusselt-calculator)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME nusselt-calculator)
@@ -31,6 +36,9 @@ cross flow, sphere and drops. It shows local and average Nusselt numbers and che
 inputs lie where each correlation holds.")
 # Depends from the libraries the binary really links (dpkg-shlibdeps), not a hand-kept list.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt finds its Wayland platform plugin only if installed; without it a Wayland session runs the
+# program through Xwayland, which works but scales and decorates it less well.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 # `package_source` packs the tree as in git, without build trees or editor leftovers.
