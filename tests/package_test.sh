@@ -2,6 +2,7 @@
 # Builds the Debian package from an already built tree, checks what it declares and holds,
 # unpacks it into a throwaway root and starts the unpacked binary on a virtual X server.
 #   package_test.sh BUILD_DIR SOURCE_DIR APP_ID
+# The licence file inside the package is read with Debian's own DEP-5 parser (tests/licence_check.py).
 set -euo pipefail
 build=$1
 src=$2
@@ -29,19 +30,28 @@ names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
 for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
     grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
+# Not a hard dependency: without the Wayland plugin a Wayland session still runs it under Xwayland.
+recommends=$(field Recommends)
+grep -qxF qt6-wayland <<<"$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$recommends")" \
+    || fail "Recommends lacks qt6-wayland: $recommends"
 
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/nusselt-calculator \
          "usr/share/applications/$id.desktop" \
          "usr/share/metainfo/$id.metainfo.xml" \
-         "usr/share/icons/hicolor/scalable/apps/$id.svg"; do
+         "usr/share/icons/hicolor/scalable/apps/$id.svg" \
+         usr/share/doc/nusselt-calculator/copyright; do
     grep -q " \./$f\$" <<<"$contents" || fail "package lacks /$f"
 done
 echo "== contents"
 awk '{print $1, $NF}' <<<"$contents"
 
-echo "== start the unpacked binary"
 dpkg-deb -x "$deb" "$work/root"
+echo "== /usr/share/doc/nusselt-calculator/copyright"
+/usr/bin/python3 "$src/tests/licence_check.py" copyright \
+    "$work/root/usr/share/doc/nusselt-calculator/copyright" || fail "copyright file"
+
+echo "== start the unpacked binary"
 [ -x "$src/scripts/xvfb-window" ] || fail "scripts/xvfb-window is missing"
 status=0
 QT_QPA_PLATFORM=xcb "$src/scripts/xvfb-window" -- "$work/root/usr/bin/nusselt-calculator" \
