@@ -62,6 +62,16 @@ double churchillOzoePlateLocal(double re, double pr)
     return numerator / std::pow(1.0 + std::pow(0.0468 / pr, twoThirds), 0.25);
 }
 
+double laminarPlateAverage(double re, double pr)
+{
+    return 2.0 * laminarPlateLocal(re, pr);
+}
+
+double churchillOzoePlateAverage(double re, double pr)
+{
+    return 2.0 * churchillOzoePlateLocal(re, pr);
+}
+
 double liquidMetalPlateLocal(double pe)
 {
     return 0.565 * std::pow(pe, 0.5);

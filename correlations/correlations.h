@@ -15,6 +15,9 @@ namespace nusselt {
 // Flat plate in parallel flow, isothermal surface.
 double laminarPlateLocal(double re, double pr);          // 0.332 Re^1/2 Pr^1/3, Pr >= 0.6
 double churchillOzoePlateLocal(double re, double pr);    // all Pr, used for Pr < 0.6, Pe > 100
+// The average over a laminar plate is twice the local value at its end (Nu_x ~ x^1/2).
+double laminarPlateAverage(double re, double pr);        // 2 * 0.332 ...
+double churchillOzoePlateAverage(double re, double pr);  // 2 * Churchill-Ozoe
 double liquidMetalPlateLocal(double pe);                 // 0.565 Pe^1/2, Pe >= 100
 double turbulentPlateLocal(double re, double pr);        // 0.0296 Re^4/5 Pr^1/3
 double turbulentPlateAverage(double re, double pr);      // 0.037 Re^4/5 Pr^1/3

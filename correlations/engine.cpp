@@ -37,15 +37,15 @@ void uniformTemperature(const Selection &s, double re, double pr, double pe, Out
     switch (s.flowCondition) {
     case 1: // Laminar
         if (s.fluidType == 1) {
-            double local;
-            if (pr >= 0.6)
-                local = laminarPlateLocal(re, pr);
-            else if (pe > 100.0)
-                local = churchillOzoePlateLocal(re, pr);
-            else
+            if (pr >= 0.6) {
+                o.local = Shown::number(laminarPlateLocal(re, pr));
+                o.average = Shown::number(laminarPlateAverage(re, pr));
+            } else if (pe > 100.0) {
+                o.local = Shown::number(churchillOzoePlateLocal(re, pr));
+                o.average = Shown::number(churchillOzoePlateAverage(re, pr));
+            } else {
                 return refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);
-            o.local = Shown::number(local);
-            o.average = Shown::number(2.0 * local);
+            }
             o.note = Shown::clear();
             return;
         }

@@ -1,0 +1,332 @@
+#include "catalog.h"
+
+#include "correlations.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+namespace nusselt {
+namespace {
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+// Below this Reynolds number the boundary layer on a flat plate is taken as laminar, above it as
+// turbulent (the critical Reynolds number the plate correlations are stated with).
+constexpr double plateTransition = 5.0e5;
+
+struct Entry {
+    std::string_view name;
+    std::string_view formula;
+    Reference reference;
+    ValidityRange range;
+};
+
+// Published validity ranges: Incropera & DeWitt ch. 7 for the plate (laminar below the
+// transition, turbulent 0.6 <= Pr <= 60 up to Re = 10^8); Hilpert's table 0.4 to 4·10^5, Pr >= 0.7;
+// Churchill & Bernstein Re Pr >= 0.2; Zhukauskas 1 to 10^6, 0.7 <= Pr <= 500; Whitaker 3.5 to
+// 7.6·10^4, 0.71 <= Pr <= 380, 1 <= mu/mu_s <= 3.2; Ranz & Marshall's drops Re up to 200, Pr up to 250.
+const Entry &entry(Correlation c)
+{
+    static const Entry entries[] = {
+        {"Laminar plate", "Nu_x = 0.332 Re^1/2 Pr^1/3", Reference::Film,
+         {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
+        {"Churchill-Ozoe", "Nu_x = 0.3387 Re^1/2 Pr^1/3 / [1 + (0.0468/Pr)^2/3]^1/4", Reference::Film,
+         {0.0, plateTransition, 0.0, inf, 100.0, 0.0, inf}},
+        {"Liquid metal plate", "Nu_x = 0.565 Pe^1/2", Reference::Film,
+         {0.0, plateTransition, 0.0, 0.05, 100.0, 0.0, inf}},
+        {"Turbulent plate", "Nu_x = 0.0296 Re^4/5 Pr^1/3, average 0.037 Re^4/5 Pr^1/3", Reference::Film,
+         {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Mixed boundary layer", "Nu = (0.037 Re^4/5 - 871) Pr^1/3", Reference::Film,
+         {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Laminar, uniform flux", "Nu_x = 0.453 Re^1/2 Pr^1/3, average 0.68 Re^1/2 Pr^1/3", Reference::Film,
+         {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
+        {"Turbulent, uniform flux", "Nu_x = 0.0308 Re^4/5 Pr^1/3, average 0.03696 Re^4/5 Pr^1/3",
+         Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Laminar, unheated start", "Nu_x = 0.332 Re_x^1/2 Pr^1/3 / [1 - (xi/x)^3/4]^1/3", Reference::Film,
+         {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
+        {"Turbulent, unheated start", "Nu_x = 0.0296 Re_x^4/5 Pr^1/3 / [1 - (xi/x)^9/10]^1/9",
+         Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Stagnation point", "Nu = 1.15 Re^1/2 Pr^1/3", Reference::Film,
+         {0.0, inf, 0.6, inf, 0.0, 0.0, inf}},
+        {"Hilpert", "Nu = C Re^m Pr^1/3", Reference::Film, {0.4, 4.0e5, 0.7, inf, 0.0, 0.0, inf}},
+        {"Churchill-Bernstein",
+         "Nu = 0.3 + 0.62 Re^1/2 Pr^1/3 / [1 + (0.4/Pr)^2/3]^1/4 [1 + (Re/282000)^5/8]^4/5",
+         Reference::Film, {0.0, inf, 0.0, inf, 0.2, 0.0, inf}},
+        {"Zhukauskas", "Nu = C Re^m Pr^n (Pr/Pr_s)^1/4", Reference::FreeStream,
+         {1.0, 1.0e6, 0.7, 500.0, 0.0, 0.0, inf}},
+        {"Whitaker", "Nu = 2 + (0.4 Re^1/2 + 0.06 Re^2/3) Pr^0.4 (mu/mu_s)^1/4", Reference::FreeStream,
+         {3.5, 7.6e4, 0.71, 380.0, 0.0, 1.0, 3.2}},
+        {"Ranz-Marshall", "Nu = 2 + 0.6 Re^1/2 Pr^1/3", Reference::Film,
+         {0.0, 200.0, 0.0, 250.0, 0.0, 0.0, inf}},
+    };
+    return entries[static_cast<int>(c)];
+}
+
+void add(Terms &terms, Correlation c, Kind k)
+{
+    terms.items[terms.count++] = Term{c, k};
+}
+
+bool unheatedLengthsValid(const Point &p)
+{
+    // The heated section starts on the plate, ahead of x: otherwise the brackets vanish or turn
+    // negative (the calculator refuses the same lengths).
+    return std::isfinite(p.plateLength) && std::isfinite(p.distance) && std::isfinite(p.heatStart)
+        && p.plateLength > 0.0 && p.distance > 0.0 && p.heatStart >= 0.0 && p.heatStart < p.distance
+        && p.heatStart < p.plateLength;
+}
+
+std::optional<double> value(const Term &t, const Point &p)
+{
+    const double re = p.reynolds;
+    const double pr = p.prandtl;
+    const bool local = t.kind == Kind::Local;
+    switch (t.correlation) {
+    case Correlation::LaminarPlate:
+        return local ? laminarPlateLocal(re, pr) : laminarPlateAverage(re, pr);
+    case Correlation::ChurchillOzoePlate:
+        return local ? churchillOzoePlateLocal(re, pr) : churchillOzoePlateAverage(re, pr);
+    case Correlation::LiquidMetalPlate:
+        if (!local)
+            return std::nullopt;
+        return liquidMetalPlateLocal(re * pr);
+    case Correlation::TurbulentPlate:
+        return local ? turbulentPlateLocal(re, pr) : turbulentPlateAverage(re, pr);
+    case Correlation::MixedPlate:
+        // Below the transition the relation falls under the laminar value and turns negative.
+        if (local || re < plateTransition)
+            return std::nullopt;
+        return mixedPlateAverage(re, pr);
+    case Correlation::LaminarFlux:
+        return local ? laminarFluxLocal(re, pr) : laminarFluxAverage(re, pr);
+    case Correlation::TurbulentFlux:
+        return local ? turbulentFluxLocal(re, pr) : turbulentFluxAverage(re, pr);
+    case Correlation::LaminarUnheated:
+        if (!unheatedLengthsValid(p))
+            return std::nullopt;
+        return local ? laminarUnheatedLocal(re, pr, p.plateLength, p.distance, p.heatStart)
+                     : laminarUnheatedAverage(re, pr, p.plateLength, p.heatStart);
+    case Correlation::TurbulentUnheated:
+        if (!unheatedLengthsValid(p))
+            return std::nullopt;
+        return local ? turbulentUnheatedLocal(re, pr, p.plateLength, p.distance, p.heatStart)
+                     : turbulentUnheatedAverage(re, pr, p.plateLength, p.heatStart);
+    case Correlation::CylinderStagnation:
+        return cylinderStagnation(re, pr);
+    case Correlation::Hilpert:
+        return hilpert(re, pr);
+    case Correlation::ChurchillBernstein:
+        return churchillBernstein(re, pr);
+    case Correlation::Zhukauskas:
+        if (!(p.prandtlSurface > 0.0))
+            return std::nullopt;
+        return zhukauskas(re, pr, p.prandtlSurface);
+    case Correlation::Whitaker:
+        if (!(p.viscosity > 0.0) || !(p.viscositySurface > 0.0))
+            return std::nullopt;
+        return whitakerSphere(re, pr, p.viscosity, p.viscositySurface);
+    case Correlation::RanzMarshall:
+        return ranzMarshallDrop(re, pr);
+    }
+    return std::nullopt;
+}
+
+const char *const superscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+
+std::string exponentText(int e)
+{
+    std::string s = e < 0 ? "⁻" : "";
+    const std::string digits = std::to_string(e < 0 ? -e : e);
+    for (char d : digits)
+        s += superscripts[d - '0'];
+    return s;
+}
+
+// "a to b", "≥ a" or "≤ b" for one quantity.
+std::string bounds(double lo, double hi)
+{
+    if (lo > 0.0 && std::isfinite(hi))
+        return roundedNumber(lo) + " to " + roundedNumber(hi);
+    if (std::isfinite(hi))
+        return "≤ " + roundedNumber(hi);
+    return "≥ " + roundedNumber(lo);
+}
+
+void check(std::vector<std::string> &out, std::string_view symbol, double v, double lo, double hi,
+           std::string_view name)
+{
+    if (!std::isfinite(v))
+        return;
+    const char *side = nullptr;
+    if (v < lo)
+        side = " below ";
+    else if (v > hi)
+        side = " above ";
+    if (!side)
+        return;
+    std::string s(symbol);
+    s += " = ";
+    s += roundedNumber(v);
+    s += side;
+    s += "the ";
+    s += name;
+    s += " range ";
+    s += bounds(lo, hi);
+    out.push_back(std::move(s));
+}
+
+} // namespace
+
+Terms termsOf(const Selection &s, double prandtl)
+{
+    Terms t;
+    switch (s.geometryType) {
+    case 1:
+        if (s.heatCondition == 1) {
+            if (s.flowCondition == 1 && s.fluidType == 1) {
+                const Correlation c = prandtl >= 0.6 ? Correlation::LaminarPlate : Correlation::ChurchillOzoePlate;
+                add(t, c, Kind::Local);
+                add(t, c, Kind::Average);
+            } else if (s.flowCondition == 1 && s.fluidType == 2) {
+                add(t, Correlation::LiquidMetalPlate, Kind::Local);
+            } else if (s.flowCondition == 2) {
+                add(t, Correlation::TurbulentPlate, Kind::Local);
+                add(t, Correlation::TurbulentPlate, Kind::Average);
+            } else if (s.flowCondition == 3) {
+                add(t, Correlation::MixedPlate, Kind::Average);
+            }
+        } else if (s.heatCondition == 2 || s.heatCondition == 3) {
+            const bool flux = s.heatCondition == 2;
+            if (s.flowCondition == 1) {
+                add(t, flux ? Correlation::LaminarFlux : Correlation::LaminarUnheated, Kind::Local);
+                add(t, flux ? Correlation::LaminarFlux : Correlation::LaminarUnheated, Kind::Average);
+            } else if (s.flowCondition == 2) {
+                add(t, flux ? Correlation::TurbulentFlux : Correlation::TurbulentUnheated, Kind::Local);
+                add(t, flux ? Correlation::TurbulentFlux : Correlation::TurbulentUnheated, Kind::Average);
+            }
+        }
+        break;
+    case 2:
+        // In the order of the calculator's fields: local, average, note, the field below.
+        add(t, Correlation::CylinderStagnation, Kind::Local);
+        add(t, Correlation::Hilpert, Kind::Average);
+        add(t, Correlation::ChurchillBernstein, Kind::Average);
+        add(t, Correlation::Zhukauskas, Kind::Average);
+        break;
+    case 3:
+        if (s.sphereType == 1)
+            add(t, Correlation::Whitaker, Kind::Average);
+        else if (s.sphereType == 2)
+            add(t, Correlation::RanzMarshall, Kind::Average);
+        break;
+    default:
+        break;
+    }
+    return t;
+}
+
+Point pointOf(const Inputs &in)
+{
+    const auto read = [](const Reading &r) { return r ? *r : 0.0; };
+    Point p;
+    p.reynolds = read(in.reynolds);
+    p.prandtl = read(in.prandtl);
+    p.prandtlSurface = read(in.prandtlSurface);
+    p.viscosity = read(in.mu);
+    p.viscositySurface = read(in.muSurface);
+    p.plateLength = read(in.plateLength);
+    p.distance = read(in.distance);
+    p.heatStart = read(in.heatStart);
+    return p;
+}
+
+std::optional<double> nusseltAt(const Term &term, const Point &point)
+{
+    if (!std::isfinite(point.reynolds) || !std::isfinite(point.prandtl) || point.reynolds < 0.0
+        || point.prandtl <= 0.0)
+        return std::nullopt;
+    const std::optional<double> nu = value(term, point);
+    if (!nu || !std::isfinite(*nu))
+        return std::nullopt;
+    return nu;
+}
+
+std::string_view nameOf(Correlation c)
+{
+    return entry(c).name;
+}
+
+std::string_view formulaOf(Correlation c)
+{
+    return entry(c).formula;
+}
+
+std::string_view kindName(Kind k)
+{
+    return k == Kind::Local ? "local" : "average";
+}
+
+Reference referenceOf(Correlation c)
+{
+    return entry(c).reference;
+}
+
+ValidityRange rangeOf(Correlation c)
+{
+    return entry(c).range;
+}
+
+std::vector<std::string> outsideRange(Correlation c, const Point &p)
+{
+    const Entry &e = entry(c);
+    const ValidityRange &r = e.range;
+    std::vector<std::string> out;
+    check(out, "Re", p.reynolds, r.reynoldsMin, r.reynoldsMax, e.name);
+    check(out, "Pr", p.prandtl, r.prandtlMin, r.prandtlMax, e.name);
+    check(out, "Pe", p.reynolds * p.prandtl, r.pecletMin, inf, e.name);
+    if (c == Correlation::Whitaker && p.viscositySurface > 0.0)
+        check(out, "μ/μs", p.viscosity / p.viscositySurface, r.viscosityRatioMin, r.viscosityRatioMax,
+              e.name);
+    return out;
+}
+
+std::string roundedNumber(double v)
+{
+    if (!std::isfinite(v))
+        return v > 0 ? "∞" : (v < 0 ? "-∞" : "?");
+    if (v == 0.0)
+        return "0";
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2e", v); // three significant digits, d.dde±x
+    std::string text(buf);
+    const std::size_t ePos = text.find('e');
+    std::string mantissa = text.substr(0, ePos);
+    const int exponent = std::atoi(text.c_str() + ePos + 1);
+    // Drop trailing zeros of the mantissa.
+    if (mantissa.find('.') != std::string::npos) {
+        while (mantissa.back() == '0')
+            mantissa.pop_back();
+        if (mantissa.back() == '.')
+            mantissa.pop_back();
+    }
+    if (exponent >= -2 && exponent <= 3) {
+        std::snprintf(buf, sizeof buf, "%.*f", exponent >= 2 ? 0 : 2 - exponent, v);
+        std::string plain(buf);
+        if (plain.find('.') != std::string::npos) {
+            while (plain.back() == '0')
+                plain.pop_back();
+            if (plain.back() == '.')
+                plain.pop_back();
+        }
+        return plain;
+    }
+    if (mantissa == "1")
+        return "10" + exponentText(exponent);
+    if (mantissa == "-1")
+        return "-10" + exponentText(exponent);
+    return mantissa + "·10" + exponentText(exponent);
+}
+
+} // namespace nusselt
