@@ -1,0 +1,205 @@
+#include "properties.h"
+
+#include <cmath>
+
+namespace nusselt::physics {
+
+namespace {
+
+// Node layouts of the generated tables.
+struct AirNode {
+    double z, mu, k, cp; // compressibility factor P/(rho R T), Pa s, W/(m K), J/(kg K)
+};
+struct WaterNode {
+    double psat;               // Pa
+    double rho, mu, k, cp;     // saturated liquid
+    double dRho, dMu, dK, dCp; // d/dP in the compressed liquid, per Pa
+};
+
+#include "tables/air_table.inc"
+#include "tables/water_table.inc"
+
+constexpr double airMinTemperature = 200.0;
+constexpr double airMaxTemperature = 1500.0;
+constexpr double waterTriplePoint = 273.16; // K
+constexpr double pressureMin = 1.0e4;
+constexpr double pressureMax = 1.0e6;
+
+static_assert(airTemperatureFirst == airMinTemperature
+              && airTemperatureFirst + (airTemperatureCount - 1) * airTemperatureStep == airMaxTemperature,
+              "the air table spans the air range exactly");
+static_assert(airPressureFirst == pressureMin
+              && airPressureFirst + (airPressureCount - 1) * airPressureStep == pressureMax,
+              "the air table spans the pressure range exactly");
+static_assert(waterTemperatureFirst == waterTriplePoint
+              && waterTemperatureFirst + (waterTemperatureCount - 1) * waterTemperatureStep > 453.1,
+              "the water table reaches past the boiling point at 10 bar (453.03 K)");
+
+// Four-point Lagrange cubic on a uniform grid: the four nodes first..first+3 and their weights.
+// The stencil is centred on the interval holding x and shifted inwards at the ends of the table,
+// so nothing is ever extrapolated; the error is of fourth order in the node spacing.
+struct Stencil {
+    int first;
+    double w[4];
+};
+
+Stencil stencil(double x, double origin, double step, int count)
+{
+    const double s = (x - origin) / step;
+    int i = static_cast<int>(std::floor(s)) - 1;
+    if (i < 0)
+        i = 0;
+    if (i > count - 4)
+        i = count - 4;
+    const double t = s - i; // nodes at t = 0, 1, 2, 3
+    const double a = t, b = t - 1, c = t - 2, d = t - 3;
+    return {i, {-b * c * d / 6, a * c * d / 2, -a * b * d / 2, a * b * c / 6}};
+}
+
+double saturationTemperature(double pressurePa)
+{
+    const Stencil s = stencil(std::log(pressurePa), saturationLogPressureFirst,
+                              saturationLogPressureStep, saturationCount);
+    double inverse = 0;
+    for (int n = 0; n < 4; ++n)
+        inverse += s.w[n] * saturationInverseTemperature[s.first + n];
+    return 1.0 / inverse;
+}
+
+void finish(State &st)
+{
+    st.kinematicViscosity = st.dynamicViscosity / st.density;
+    st.prandtl = st.specificHeat * st.dynamicViscosity / st.thermalConductivity;
+}
+
+State air(double T, double P)
+{
+    const Stencil t = stencil(T, airTemperatureFirst, airTemperatureStep, airTemperatureCount);
+    const Stencil p = stencil(P, airPressureFirst, airPressureStep, airPressureCount);
+    AirNode sum{0, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        const AirNode *row = airNodes + (t.first + i) * airPressureCount + p.first;
+        for (int j = 0; j < 4; ++j) {
+            const double w = t.w[i] * p.w[j];
+            sum.z += w * row[j].z;
+            sum.mu += w * row[j].mu;
+            sum.k += w * row[j].k;
+            sum.cp += w * row[j].cp;
+        }
+    }
+    State st;
+    st.temperature = T;
+    st.pressure = P;
+    // Z rather than rho: it stays within 3 % of one over the whole range, where rho spans a factor
+    // of 750, so a cubic in T follows it far more closely.
+    st.density = P / (sum.z * airGasConstant * T);
+    st.dynamicViscosity = sum.mu;
+    st.thermalConductivity = sum.k;
+    st.specificHeat = sum.cp;
+    finish(st);
+    return st;
+}
+
+State water(double T, double P)
+{
+    const Stencil t = stencil(T, waterTemperatureFirst, waterTemperatureStep, waterTemperatureCount);
+    WaterNode sum{0, 0, 0, 0, 0, 0, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        const WaterNode &n = waterNodes[t.first + i];
+        const double w = t.w[i];
+        sum.psat += w * n.psat;
+        sum.rho += w * n.rho;
+        sum.mu += w * n.mu;
+        sum.k += w * n.k;
+        sum.cp += w * n.cp;
+        sum.dRho += w * n.dRho;
+        sum.dMu += w * n.dMu;
+        sum.dK += w * n.dK;
+        sum.dCp += w * n.dCp;
+    }
+    // At T = Tsat(P) the two interpolations (Psat along T, Tsat along ln P) may disagree by a
+    // fraction of a pascal; the state is then saturated liquid, never "below" saturation.
+    const double compression = P > sum.psat ? P - sum.psat : 0.0;
+    State st;
+    st.temperature = T;
+    st.pressure = P;
+    st.density = sum.rho + compression * sum.dRho;
+    st.dynamicViscosity = sum.mu + compression * sum.dMu;
+    st.thermalConductivity = sum.k + compression * sum.dK;
+    st.specificHeat = sum.cp + compression * sum.dCp;
+    finish(st);
+    return st;
+}
+
+PropertyResult refused(Issue issue, double limit)
+{
+    PropertyResult r;
+    r.issue = issue;
+    r.limit = limit;
+    return r;
+}
+
+} // namespace
+
+PropertyResult properties(Fluid fluid, double temperatureK, double pressurePa)
+{
+    const double T = temperatureK, P = pressurePa;
+    if (!std::isfinite(T) || !std::isfinite(P))
+        return refused(Issue::NotFinite, 0);
+    if (T < 0)
+        return refused(Issue::BelowAbsoluteZero, 0);
+    if (P < pressureMin)
+        return refused(Issue::PressureBelowRange, pressureMin);
+    if (P > pressureMax)
+        return refused(Issue::PressureAboveRange, pressureMax);
+
+    PropertyResult r;
+    switch (fluid) {
+    case Fluid::Air:
+        if (T < airMinTemperature)
+            return refused(Issue::TemperatureBelowRange, airMinTemperature);
+        if (T > airMaxTemperature)
+            return refused(Issue::TemperatureAboveRange, airMaxTemperature);
+        r.state = air(T, P);
+        return r;
+    case Fluid::Water: {
+        if (T < waterTriplePoint)
+            return refused(Issue::Freezes, waterTriplePoint);
+        const double boiling = saturationTemperature(P);
+        if (T > boiling)
+            return refused(Issue::Boils, boiling);
+        r.state = water(T, P);
+        return r;
+    }
+    }
+    return refused(Issue::NotFinite, 0);
+}
+
+double minTemperature(Fluid fluid)
+{
+    return fluid == Fluid::Air ? airMinTemperature : waterTriplePoint;
+}
+
+double maxTemperature(Fluid fluid, double pressurePa)
+{
+    return fluid == Fluid::Air ? airMaxTemperature : waterBoilingTemperature(pressurePa);
+}
+
+double minPressure(Fluid)
+{
+    return pressureMin;
+}
+
+double maxPressure(Fluid)
+{
+    return pressureMax;
+}
+
+double waterBoilingTemperature(double pressurePa)
+{
+    if (!(pressurePa >= pressureMin && pressurePa <= pressureMax))
+        return std::nan("");
+    return saturationTemperature(pressurePa);
+}
+
+} // namespace nusselt::physics
