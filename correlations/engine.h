@@ -3,7 +3,9 @@
 // What one press of "Calculate Nusselt #" does, without widgets: from the selection codes and the
 // numbers read from the fields, decide the case, check its inputs, evaluate its correlations and
 // answer with what each result field shows, or with a refusal (warning box text and note).
-// The dialog formats numbers and touches widgets; nothing here knows about either.
+// The comments name the calculator field each member comes from or goes to, because the form
+// reuses fields (a sphere's mu is typed into NusseltEdit); that is documentation only. No widget
+// code is included here: the dialog reads the fields, formats the numbers and writes them back.
 
 #include <optional>
 #include <string_view>
@@ -61,7 +63,7 @@ struct Outcome {
 
 Outcome calculate(const Selection &selection, const Inputs &inputs);
 
-// The texts of refusals, shared by the engine and whoever checks its answers.
+// The warning-box texts of refusals, named once because several cases refuse with the same words.
 namespace text {
 inline constexpr const char *valuesNotEntered = "Values not entered";
 inline constexpr const char *conditionsNotMet = "Conditions not met";

@@ -25,7 +25,8 @@ private slots:
     void on_SphereCombo_textActivated(QString str);
 
 private:
-    // Lets the tests read the selection codes without a public accessor.
+    // Tests only (tests/guitest.h): full access to the form's widgets through ui, and the
+    // selection codes read-only; the program itself gets no public accessor.
     friend class ExternalFlowTestAccess;
 
     Ui_ExternalFlow ui;

@@ -1,7 +1,8 @@
 #pragma once
 
 // The two conversions between field texts and the engine: reading a typed number and writing a
-// shown result. The Calculate slot uses them and nothing else converts.
+// shown result. The Calculate slot and the fuzz target use these; no other code converts, so
+// what the fuzzer checks is what the window shows.
 
 #include "engine.h"
 
