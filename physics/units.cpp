@@ -1,0 +1,98 @@
+#include "units.h"
+
+#include <array>
+
+namespace nusselt::physics {
+namespace {
+
+using Q = Quantity;
+
+// Btu/(h·ft²) and friends follow from the exact foot and the International Table Btu.
+constexpr double btuPerHourFoot = si::btuPerHour / si::foot;
+constexpr double btuPerHourSquareFoot = si::btuPerHour / (si::foot * si::foot);
+constexpr double btuPerHourSquareFootRankine = btuPerHourSquareFoot / si::rankine;
+// °F to K: (F + 459.67) * 5/9.
+constexpr double fahrenheitOffset = 459.67 * si::rankine;
+
+const std::vector<Unit> &table(Quantity q)
+{
+    static const std::array<std::vector<Unit>, 9> units = {{
+        {{Q::Velocity, "m/s", 1.0, 0.0}, {Q::Velocity, "ft/s", si::foot, 0.0}},
+        {{Q::Length, "m", 1.0, 0.0},
+         {Q::Length, "mm", 0.001, 0.0},
+         {Q::Length, "ft", si::foot, 0.0},
+         {Q::Length, "in", si::inch, 0.0}},
+        {{Q::Temperature, "°C", 1.0, si::zeroCelsius},
+         {Q::Temperature, "K", 1.0, 0.0},
+         {Q::Temperature, "°F", si::rankine, fahrenheitOffset}},
+        {{Q::TemperatureDifference, "K", 1.0, 0.0},
+         {Q::TemperatureDifference, "°C", 1.0, 0.0},
+         {Q::TemperatureDifference, "°F", si::rankine, 0.0}},
+        {{Q::Pressure, "kPa", 1000.0, 0.0},
+         {Q::Pressure, "Pa", 1.0, 0.0},
+         {Q::Pressure, "bar", si::bar, 0.0},
+         {Q::Pressure, "psi", si::psi, 0.0},
+         {Q::Pressure, "atm", si::atmosphere, 0.0}},
+        {{Q::HeatTransferCoefficient, "W/(m²·K)", 1.0, 0.0},
+         {Q::HeatTransferCoefficient, "Btu/(h·ft²·°F)", btuPerHourSquareFootRankine, 0.0}},
+        {{Q::HeatFlux, "W/m²", 1.0, 0.0}, {Q::HeatFlux, "Btu/(h·ft²)", btuPerHourSquareFoot, 0.0}},
+        {{Q::HeatRatePerLength, "W/m", 1.0, 0.0}, {Q::HeatRatePerLength, "Btu/(h·ft)", btuPerHourFoot, 0.0}},
+        {{Q::HeatRate, "W", 1.0, 0.0}, {Q::HeatRate, "Btu/h", si::btuPerHour, 0.0}},
+    }};
+    return units[static_cast<std::size_t>(q)];
+}
+
+struct Alias {
+    Quantity quantity;
+    std::string_view spelling;
+    std::string_view symbol;
+};
+
+// Plain-ASCII spellings for command lines and files.
+constexpr Alias aliases[] = {
+    {Q::Temperature, "C", "°C"},
+    {Q::Temperature, "degC", "°C"},
+    {Q::Temperature, "F", "°F"},
+    {Q::Temperature, "degF", "°F"},
+    {Q::TemperatureDifference, "C", "°C"},
+    {Q::TemperatureDifference, "F", "°F"},
+    {Q::HeatTransferCoefficient, "W/m2K", "W/(m²·K)"},
+    {Q::HeatTransferCoefficient, "W/(m2K)", "W/(m²·K)"},
+    {Q::HeatTransferCoefficient, "W/(m2.K)", "W/(m²·K)"},
+    {Q::HeatTransferCoefficient, "Btu/(h.ft2.F)", "Btu/(h·ft²·°F)"},
+    {Q::HeatTransferCoefficient, "Btu/hft2F", "Btu/(h·ft²·°F)"},
+    {Q::HeatFlux, "W/m2", "W/m²"},
+    {Q::HeatFlux, "Btu/(h.ft2)", "Btu/(h·ft²)"},
+    {Q::HeatFlux, "Btu/hft2", "Btu/(h·ft²)"},
+    {Q::HeatRatePerLength, "Btu/(h.ft)", "Btu/(h·ft)"},
+    {Q::HeatRatePerLength, "Btu/hft", "Btu/(h·ft)"},
+};
+
+} // namespace
+
+const std::vector<Unit> &unitsOf(Quantity quantity)
+{
+    return table(quantity);
+}
+
+const Unit &defaultUnit(Quantity quantity)
+{
+    return table(quantity).front();
+}
+
+std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol)
+{
+    for (const Alias &a : aliases) {
+        if (a.quantity == quantity && a.spelling == symbol) {
+            symbol = a.symbol;
+            break;
+        }
+    }
+    for (const Unit &u : table(quantity)) {
+        if (u.symbol == symbol)
+            return u;
+    }
+    return std::nullopt;
+}
+
+} // namespace nusselt::physics
