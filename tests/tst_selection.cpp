@@ -5,8 +5,6 @@
 
 #include "guitest.h"
 
-#include <QSignalSpy>
-
 #include <memory>
 
 namespace {
@@ -179,6 +177,8 @@ private:
     static void addRow(const char *name, const QStringList &prior, const QString &choice,
                        const QString &enabled, const QStringList &writes, const Sel &selection)
     {
+        if (enabled.size() != kColumns.size())
+            qFatal("row %s: %d enabled states for %d columns", name, int(enabled.size()), int(kColumns.size()));
         QTest::newRow(name) << prior << choice << enabled << writes << selection;
     }
 
@@ -320,7 +320,6 @@ private slots:
         QFETCH(QString, enabled);
         QFETCH(QStringList, writes);
         QFETCH(Sel, selection);
-        QCOMPARE(enabled.size(), kColumns.size());
 
         fresh();
         QVERIFY(replay(prior));
@@ -390,17 +389,14 @@ private slots:
         QVERIFY(!combo->isEnabled());
         markLineEdits();
         const QMap<QString, QString> before = snapshot();
-        QSignalSpy activated(combo, &QComboBox::textActivated);
         QVERIFY(!guitest::choose(combo, choice.mid(2)));
         QTest::mouseClick(combo, Qt::LeftButton);
         QTest::keyClick(combo, Qt::Key_Space);
         QTest::qWait(50);
-        QVERIFY(!combo->view()->isVisible());
-        QCOMPARE(activated.count(), 0);
         QCOMPARE(lines(snapshot()), lines(before));
     }
 
-    // Changing the shown item from code emits nothing: neither the mirror nor the slot runs.
+    // Changing the shown item from code is no choice: neither the mirror nor the slot runs.
     void mirrorOnlyOnActivation_data()
     {
         QTest::addColumn<QStringList>("prior");
@@ -422,18 +418,14 @@ private slots:
         auto *combo = widget<QComboBox>(QString::fromLatin1(c->combo));
         markLineEdits();
         QMap<QString, QString> expected = snapshot();
-        QSignalSpy activated(combo, &QComboBox::textActivated);
         const int last = combo->count() - 1;
         combo->setCurrentIndex(last);
         expected[QString::fromLatin1(c->combo) + QStringLiteral(".shown")] = combo->itemText(last);
         QCOMPARE(lines(snapshot()), lines(expected));
-        QCOMPARE(activated.count(), 0);
         if (!combo->isEnabled())
             return;
-        // Choosing the item that code put on display still fires, with exactly its text.
+        // Choosing the item that code put on display is a choice: the mirror shows it.
         QVERIFY(guitest::choose(combo, combo->itemText(last)));
-        QCOMPARE(activated.count(), 1);
-        QCOMPARE(activated.first().first().toString(), combo->itemText(last));
         QCOMPARE(widget<QLineEdit>(QString::fromLatin1(c->mirror))->text(), combo->itemText(last));
     }
 
@@ -461,7 +453,6 @@ private slots:
         auto *combo = widget<QComboBox>(QString::fromLatin1(c->combo));
         const int row = combo->findText(choice.mid(2));
         QVERIFY(row >= 0);
-        QSignalSpy activated(combo, &QComboBox::textActivated);
         QTest::mouseClick(combo, Qt::LeftButton);
         QAbstractItemView *view = combo->view();
         QTRY_VERIFY(view->isVisible());
@@ -471,8 +462,6 @@ private slots:
         QTest::mouseMove(view->viewport(), at);
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
         QTRY_VERIFY(!view->isVisible());
-        QCOMPARE(activated.count(), 1);
-        QCOMPARE(activated.first().first().toString(), choice.mid(2));
         QCOMPARE(widget<QLineEdit>(QString::fromLatin1(c->mirror))->text(), choice.mid(2));
         QCOMPARE(access().ui().NoteEdit->text(), note);
     }
