@@ -6,6 +6,8 @@
 
 #include "ui_externalflow.h"
 
+#include "engine.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -15,6 +17,12 @@ class ExternalFlow : public QDialog
 
 public:
     explicit ExternalFlow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
+
+    // The five codes as chosen so far, for windows that follow the calculator's case.
+    nusselt::Selection selection() const
+    {
+        return {geometryType, heatCondition, flowCondition, fluidType, sphereType};
+    }
 
 private slots:
     int on_Calculate_clicked();
@@ -26,7 +34,7 @@ private slots:
 
 private:
     // Tests only (tests/guitest.h): full access to the form's widgets through ui, and the
-    // selection codes read-only; the program itself gets no public accessor.
+    // selection codes read-only; the program itself reads them through selection() alone.
     friend class ExternalFlowTestAccess;
 
     Ui_ExternalFlow ui;
