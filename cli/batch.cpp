@@ -1,0 +1,148 @@
+#include "batch.h"
+
+#include "csv.h"
+#include "number.h"
+#include "report.h"
+#include "request.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace nusselt::cli {
+namespace {
+
+bool isPhysical(Key k)
+{
+    return k == Key::Fluid || k == Key::Velocity || k == Key::TInf || k == Key::TSurface ||
+           k == Key::Pressure;
+}
+
+std::optional<double> firstH(const physics::Evaluation &e, Kind kind)
+{
+    for (const physics::Result &r : e.results)
+        if (r.term.kind == kind)
+            return r.heatTransferCoefficient;
+    return std::nullopt;
+}
+
+} // namespace
+
+BatchStatus runBatch(std::FILE *in, std::FILE *out)
+{
+    BatchStatus status;
+    CsvReader reader(in);
+    CsvWriter writer(out);
+
+    if (!reader.next()) {
+        status.exitCode = 2;
+        status.usage = reader.readFailed() ? "cannot read the input" : "the input has no header row";
+        return status;
+    }
+    if (!reader.fault().empty()) {
+        status.exitCode = 2;
+        status.usage = "header row: " + std::string(reader.fault());
+        return status;
+    }
+    const std::size_t columns = reader.size();
+    std::vector<Key> keys(columns);
+    std::array<bool, keyCount> seen{};
+    bool physicalColumns = false;
+    for (std::size_t i = 0; i < columns; ++i) {
+        const std::string_view name = trimmed(reader.field(i));
+        const std::optional<Key> key = keyNamed(name);
+        if (!key) {
+            status.exitCode = 2;
+            status.usage = "unknown column \"" + std::string(name) + "\"";
+            return status;
+        }
+        if (seen[static_cast<std::size_t>(*key)]) {
+            status.exitCode = 2;
+            status.usage = "column \"" + std::string(name) + "\" appears twice";
+            return status;
+        }
+        seen[static_cast<std::size_t>(*key)] = true;
+        keys[i] = *key;
+        physicalColumns = physicalColumns || isPhysical(*key);
+    }
+    for (std::size_t i = 0; i < columns; ++i)
+        writer.cell(reader.field(i));
+    for (std::string_view k : fieldKeys)
+        writer.cell(k);
+    writer.cell("error");
+    if (physicalColumns) {
+        writer.cell("h_local");
+        writer.cell("h_average");
+    }
+    writer.endRow();
+
+    Given given;
+    Request request;
+    Answer result;
+    std::string text;
+    text.reserve(256);
+    while (reader.next()) {
+        ++status.rows;
+        given.fill(std::nullopt);
+        for (std::size_t i = 0; i < columns; ++i)
+            writer.cell(i < reader.size() ? reader.field(i) : std::string_view());
+
+        std::string error;
+        bool answered = false;
+        if (!reader.fault().empty()) {
+            error = reader.fault();
+        } else if (reader.size() != columns) {
+            error = "the row has " + std::to_string(reader.size()) + " cells, the header " +
+                    std::to_string(columns);
+        } else {
+            for (std::size_t i = 0; i < columns; ++i)
+                if (!reader.field(i).empty())
+                    given[static_cast<std::size_t>(keys[i])] = reader.field(i);
+            if (std::optional<Fault> fault = buildRequest(given, request)) {
+                error = std::move(fault->message);
+            } else {
+                answer(request, result);
+                if (result.invalid() || result.refused())
+                    error = failureText(result);
+                else
+                    answered = true;
+            }
+        }
+
+        if (answered) {
+            for (const Shown *s : fieldsOf(result.outcome)) {
+                text.clear();
+                appendField(text, *s);
+                writer.cell(text);
+            }
+            writer.cell({});
+        } else {
+            ++status.failedRows;
+            for (std::size_t i = 0; i < fieldKeys.size(); ++i)
+                writer.cell({});
+            writer.cell(error);
+        }
+        if (physicalColumns) {
+            for (Kind kind : {Kind::Local, Kind::Average}) {
+                text.clear();
+                if (answered && result.mode == Mode::Physical)
+                    if (const std::optional<double> h = firstH(result.evaluation, kind))
+                        appendShortest(text, *h);
+                writer.cell(text);
+            }
+        }
+        writer.endRow();
+    }
+    if (reader.readFailed()) {
+        status.exitCode = 2;
+        status.usage = "cannot read the input";
+    } else if (!writer.flush()) {
+        status.exitCode = 2;
+        status.usage = "cannot write the output";
+    } else {
+        status.exitCode = status.failedRows ? 1 : 0;
+    }
+    return status;
+}
+
+} // namespace nusselt::cli

@@ -1,0 +1,278 @@
+#include "command.h"
+
+#include "batch.h"
+#include "casefile.h"
+#include "number.h"
+#include "properties.h"
+#include "report.h"
+#include "request.h"
+#include "units.h"
+
+#include <CLI/CLI.hpp>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#ifndef NUSSELT_VERSION
+#define NUSSELT_VERSION "0"
+#endif
+
+namespace nusselt::cli {
+namespace {
+
+constexpr int exitRefused = 1;
+constexpr int exitUsage = 2;
+
+void emit(const std::string &text, std::FILE *stream = stdout)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+void complain(const std::string &message)
+{
+    emit("nusselt: " + message + "\n", stderr);
+}
+
+std::string_view helpOf(Key key)
+{
+    switch (key) {
+    case Key::Geometry: return "plate, cylinder or sphere";
+    case Key::Heat: return "plate: temperature, flux or unheated (starting length)";
+    case Key::Flow: return "plate: laminar, turbulent or mixed";
+    case Key::FluidType: return "laminar plate at uniform temperature: regular or liquid-metal";
+    case Key::Sphere: return "sphere: regular or drops";
+    case Key::Re: return "Reynolds number";
+    case Key::Pr: return "Prandtl number";
+    case Key::Prs: return "cylinder: Prandtl number at the surface temperature";
+    case Key::Mu: return "regular sphere: viscosity at the free-stream temperature";
+    case Key::Mus: return "regular sphere: viscosity at the surface temperature";
+    case Key::Length: return "unheated plate: its length; physical: plate length or diameter (12.7mm)";
+    case Key::X: return "unheated plate: distance from the leading edge";
+    case Key::Xi: return "unheated plate: where heating starts";
+    case Key::Fluid: return "physical: air or water";
+    case Key::Velocity: return "physical: free-stream velocity (10m/s, 32.8ft/s)";
+    case Key::TInf: return "physical: free-stream temperature (26.2C, 299.35K, 79.2F)";
+    case Key::TSurface: return "physical: surface temperature";
+    case Key::Pressure: return "physical: pressure (101.325kPa, 1atm, 14.7psi, 1bar; default 1 atm)";
+    }
+    return {};
+}
+
+bool readFile(const std::string &path, std::string &text)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream all;
+    all << file.rdbuf();
+    text = all.str();
+    return !file.bad();
+}
+
+int finish(const Request &request, const std::string &format)
+{
+    Answer result;
+    answer(request, result);
+    std::string out;
+    if (format == "json")
+        writeJson(out, request, result);
+    else if (!result.invalid() && !result.refused())
+        writeText(out, request, result);
+    emit(out);
+    if (result.invalid()) {
+        for (const physics::Message &m : result.evaluation.messages)
+            complain(std::string(physics::fieldName(m.field)) + ": " + m.text);
+        return exitRefused;
+    }
+    if (result.refused()) {
+        complain(failureText(result));
+        return exitRefused;
+    }
+    return 0;
+}
+
+// Selection and problem of a case file, as `calculate` takes them.
+int calculateCase(const std::string &path, const std::string &format)
+{
+    std::string text;
+    if (!readFile(path, text)) {
+        complain(path + ": cannot read");
+        return exitUsage;
+    }
+    std::string error;
+    const std::optional<physics::CaseFile> caseFile = physics::fromJson(text, error);
+    if (!caseFile) {
+        complain(path + ": " + error);
+        return exitRefused;
+    }
+    const std::optional<physics::Problem> problem = physics::toProblem(*caseFile, error);
+    if (!problem) {
+        complain(path + ": " + error);
+        return exitRefused;
+    }
+    Request request;
+    request.mode = Mode::Physical;
+    request.selection = problem->selection;
+    request.problem = *problem;
+    return finish(request, format);
+}
+
+// `properties` reads its temperature as a case reads --t-inf; messages name its own option.
+std::string replaceOption(std::string message)
+{
+    const std::string from = optionName(Key::TInf);
+    if (const std::size_t at = message.find(from); at != std::string::npos)
+        message.replace(at, from.size(), "--temperature");
+    return message;
+}
+
+int properties(const std::string &fluidWord, const std::string &temperature,
+               const std::optional<std::string> &pressure, const std::string &format)
+{
+    // The same reading as a physical case's temperature and pressure.
+    Given given;
+    given[static_cast<std::size_t>(Key::TInf)] = temperature;
+    if (pressure)
+        given[static_cast<std::size_t>(Key::Pressure)] = *pressure;
+    given[static_cast<std::size_t>(Key::Fluid)] = fluidWord;
+    given[static_cast<std::size_t>(Key::Geometry)] = "cylinder";
+    Request request;
+    if (std::optional<Fault> fault = buildRequest(given, request)) {
+        complain(replaceOption(fault->message));
+        return fault->kind == Fault::Kind::Usage ? exitUsage : exitRefused;
+    }
+    const physics::Problem &p = request.problem;
+    if (!p.freeStreamTemperature || !p.pressure) {
+        complain("--temperature: give a temperature with its unit, e.g. 300K");
+        return exitRefused;
+    }
+    const physics::Fluid fluid =
+        p.fluid == physics::FluidChoice::Water ? physics::Fluid::Water : physics::Fluid::Air;
+    const physics::PropertyResult r =
+        physics::properties(fluid, *p.freeStreamTemperature, *p.pressure);
+    if (!r.ok()) {
+        complain(propertyIssueText(fluid, r, p.temperatureUnit, p.pressureUnit));
+        return exitRefused;
+    }
+    std::string out;
+    if (format == "json")
+        writePropertiesJson(out, r.state);
+    else
+        writePropertiesText(out, fluid, r.state);
+    emit(out);
+    return 0;
+}
+
+} // namespace
+
+int run(int argc, const char *const *argv)
+{
+    CLI::App app{"Nusselt numbers of forced convection in external flow: the calculator's cases "
+                 "from the command line.",
+                 "nusselt"};
+    app.set_version_flag("--version", "nusselt " NUSSELT_VERSION);
+    app.require_subcommand(1);
+    app.footer("See nusselt(1) for the cases, units, batch files and case files.");
+
+    CLI::App *calc = app.add_subcommand(
+        "calculate", "One case: dimensionless numbers as the calculator takes them, or a physical "
+                     "problem (fluid, velocity, size, temperatures)");
+    std::array<std::string, keyCount> texts;
+    std::array<CLI::Option *, keyCount> options{};
+    for (std::size_t i = 0; i < keyCount; ++i)
+        options[i] = calc->add_option(optionName(static_cast<Key>(i)), texts[i],
+                                      std::string(helpOf(static_cast<Key>(i))));
+    std::string casePath;
+    CLI::Option *caseOption =
+        calc->add_option("--case", casePath, "a case file saved by the Flow Conditions window");
+    std::string format = "text";
+    const auto formats = CLI::IsMember({"text", "json"});
+    calc->add_option("--format", format, "text (default) or json")->check(formats);
+
+    CLI::App *props = app.add_subcommand(
+        "properties", "Air or water properties at a temperature and pressure (SI output)");
+    std::string fluid;
+    std::string temperature;
+    std::string pressure;
+    props->add_option("--fluid", fluid, "air or water")->required();
+    props->add_option("--temperature", temperature, "with its unit: 300K, 26.85C, 80.33F")->required();
+    CLI::Option *pressureOption =
+        props->add_option("--pressure", pressure, "101.325kPa, 1atm, 1bar, 14.7psi (default 1 atm)");
+    std::string propsFormat = "text";
+    props->add_option("--format", propsFormat, "text (default) or json")->check(formats);
+
+    CLI::App *batch = app.add_subcommand(
+        "batch", "Cases from a CSV file (header: option names with underscores), answers as CSV");
+    std::string input = "-";
+    std::string output = "-";
+    batch->add_option("--input", input, "CSV file to read; - or absent: standard input");
+    batch->add_option("--output", output, "CSV file to write; - or absent: standard output");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp &e) {
+        return app.exit(e);
+    } catch (const CLI::CallForAllHelp &e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion &e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError &e) {
+        complain(e.what());
+        complain("run 'nusselt --help' or 'nusselt SUBCOMMAND --help' for the options");
+        return exitUsage;
+    }
+
+    if (calc->parsed()) {
+        if (caseOption->count() > 0) {
+            for (std::size_t i = 0; i < keyCount; ++i)
+                if (options[i]->count() > 0) {
+                    complain("--case cannot be combined with " + optionName(static_cast<Key>(i)));
+                    return exitUsage;
+                }
+            return calculateCase(casePath, format);
+        }
+        Given given;
+        for (std::size_t i = 0; i < keyCount; ++i)
+            if (options[i]->count() > 0)
+                given[i] = texts[i];
+        Request request;
+        if (std::optional<Fault> fault = buildRequest(given, request)) {
+            complain(fault->message);
+            return fault->kind == Fault::Kind::Usage ? exitUsage : exitRefused;
+        }
+        return finish(request, format);
+    }
+    if (props->parsed())
+        return properties(fluid, temperature,
+                          pressureOption->count() > 0 ? std::optional<std::string>(pressure)
+                                                      : std::nullopt,
+                          propsFormat);
+
+    std::FILE *in = stdin;
+    std::FILE *out = stdout;
+    if (input != "-" && !(in = std::fopen(input.c_str(), "rb"))) {
+        complain(input + ": cannot open");
+        return exitUsage;
+    }
+    if (output != "-" && !(out = std::fopen(output.c_str(), "wb"))) {
+        complain(output + ": cannot create");
+        if (in != stdin)
+            std::fclose(in);
+        return exitUsage;
+    }
+    const BatchStatus status = runBatch(in, out);
+    if (in != stdin)
+        std::fclose(in);
+    if (out != stdout && std::fclose(out) != 0 && status.exitCode != 2) {
+        complain(output + ": cannot write");
+        return exitUsage;
+    }
+    if (!status.usage.empty())
+        complain("batch: " + status.usage);
+    return status.exitCode;
+}
+
+} // namespace nusselt::cli

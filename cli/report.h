@@ -1,0 +1,74 @@
+#pragma once
+
+// The answer to one case, and how it is written: the calculator's four field texts, the list of
+// results with their validity ranges (and, for a physical problem, properties and heat transfer),
+// as aligned text for people or as one JSON object for programs.
+
+#include "catalog.h"
+#include "engine.h"
+#include "flowcase.h"
+#include "properties.h"
+#include "request.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace nusselt::cli {
+
+struct Answer {
+    Mode mode = Mode::Dimensionless;
+    Outcome outcome;                 // what the calculator shows for these inputs
+    physics::Evaluation evaluation;  // physical mode
+    bool invalid() const { return mode == Mode::Physical && !evaluation.messages.empty(); }
+    bool refused() const { return outcome.refused(); }
+};
+
+void answer(const Request &request, Answer &out);
+
+// Field keys in the order of the calculator's fields.
+inline constexpr std::array<std::string_view, 4> fieldKeys{"nusselt", "average_nusselt", "note",
+                                                          "zhukauskas"};
+// The Shown of each field, in fieldKeys order.
+std::array<const Shown *, 4> fieldsOf(const Outcome &outcome);
+
+// "Values not entered: Enter Reynolds and Prandtl number", or the invalid inputs of a problem
+// ("Surface temperature: ..."); empty when the case was answered.
+std::string failureText(const Answer &a);
+
+void writeJson(std::string &out, const Request &request, const Answer &a);
+void writeText(std::string &out, const Request &request, const Answer &a);
+
+// `nusselt properties`: a fluid's state in SI, or why there is none.
+void writePropertiesJson(std::string &out, const physics::State &state);
+void writePropertiesText(std::string &out, physics::Fluid fluid, const physics::State &state);
+std::string propertyIssueText(physics::Fluid fluid, const physics::PropertyResult &result,
+                              const physics::Unit &temperatureUnit, const physics::Unit &pressureUnit);
+
+// Minimal JSON writing: keys and strings escaped, numbers shortest round-trip, non-finite as null.
+class JsonWriter
+{
+public:
+    explicit JsonWriter(std::string &target) : out(target) {}
+    JsonWriter &beginObject();
+    JsonWriter &endObject();
+    JsonWriter &beginArray();
+    JsonWriter &endArray();
+    JsonWriter &key(std::string_view k);
+    JsonWriter &string(std::string_view s);
+    JsonWriter &number(double v);
+    JsonWriter &number(std::optional<double> v);
+    JsonWriter &null();
+
+private:
+    void separate();
+    std::string &out;
+    std::array<bool, 16> first{}; // per nesting level: nothing written in it yet
+    std::size_t depth = 0;
+    bool afterKey = false;
+};
+
+void appendJsonString(std::string &out, std::string_view s);
+
+} // namespace nusselt::cli

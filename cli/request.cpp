@@ -1,0 +1,326 @@
+#include "request.h"
+
+#include "number.h"
+#include "units.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace nusselt::cli {
+namespace {
+
+const std::optional<std::string_view> &at(const Given &given, Key key)
+{
+    return given[static_cast<std::size_t>(key)];
+}
+
+bool has(const Given &given, Key key)
+{
+    return at(given, key).has_value();
+}
+
+Fault usage(std::string message)
+{
+    return Fault{Fault::Kind::Usage, std::move(message)};
+}
+
+Fault invalid(std::string message)
+{
+    return Fault{Fault::Kind::Invalid, std::move(message)};
+}
+
+template <std::size_t N>
+std::string choices(const std::array<std::string_view, N> &words)
+{
+    std::string list;
+    for (std::size_t i = 1; i < N; ++i) {
+        if (i > 1)
+            list += i + 1 == N ? " or " : ", ";
+        list += words[i];
+    }
+    return list;
+}
+
+// The code of a choice (1, 2, ...), 0 when not given; a fault when the word is not a choice.
+template <std::size_t N>
+std::optional<Fault> choose(const Given &given, Key key, const std::array<std::string_view, N> &words,
+                            int &code)
+{
+    code = 0;
+    if (!has(given, key))
+        return std::nullopt;
+    const std::string_view word = trimmed(*at(given, key));
+    for (std::size_t i = 1; i < N; ++i) {
+        if (word == words[i]) {
+            code = static_cast<int>(i);
+            return std::nullopt;
+        }
+    }
+    return usage(optionName(key) + ": \"" + std::string(word) + "\" is not one of " + choices(words));
+}
+
+std::string_view caseName(const Selection &s)
+{
+    switch (s.geometryType) {
+    case 1:
+        return "a flat plate";
+    case 2:
+        return "a cylinder";
+    default:
+        return "a sphere";
+    }
+}
+
+std::optional<Fault> notUsed(const Given &given, Key key, std::string_view why)
+{
+    if (!has(given, key))
+        return std::nullopt;
+    return usage(optionName(key) + " is not used by " + std::string(why));
+}
+
+std::optional<Fault> usageUnlessUnheated(const Given &given, Key key)
+{
+    if (!has(given, key))
+        return std::nullopt;
+    return usage(optionName(key) + " is used only by a plate with an unheated starting length");
+}
+
+std::optional<Fault> missing(Key key, std::string_view what)
+{
+    return usage("missing " + optionName(key) + " (" + std::string(what) + ")");
+}
+
+physics::Quantity quantityOf(Key key)
+{
+    switch (key) {
+    case Key::Velocity:
+        return physics::Quantity::Velocity;
+    case Key::TInf:
+    case Key::TSurface:
+        return physics::Quantity::Temperature;
+    case Key::Pressure:
+        return physics::Quantity::Pressure;
+    default:
+        return physics::Quantity::Length;
+    }
+}
+
+// "10m/s", "12.7 mm", "26.2C", "101.325kPa"; a plain number is SI, except a temperature, whose
+// scale must be said. Empty text is a value not entered (the flow case says so beside its field).
+std::optional<Fault> readQuantity(const Given &given, Key key, std::optional<double> &si,
+                                  physics::Unit *unitUsed = nullptr)
+{
+    si.reset();
+    if (!has(given, key))
+        return std::nullopt;
+    std::string_view text = trimmed(*at(given, key));
+    if (text.empty())
+        return std::nullopt;
+    bool negative = false;
+    std::string_view digits = text;
+    if (digits.front() == '+' || digits.front() == '-') {
+        negative = digits.front() == '-';
+        digits.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (end == digits.data())
+        return invalid(optionName(key) + ": \"" + std::string(text) + "\" does not start with a number");
+    if (ec != std::errc())
+        return invalid(optionName(key) + ": \"" + std::string(text) + "\" is out of range");
+    if (negative)
+        value = -value;
+    const std::string_view symbol =
+        trimmed(std::string_view(end, static_cast<std::size_t>(digits.data() + digits.size() - end)));
+    const physics::Quantity quantity = quantityOf(key);
+    std::optional<physics::Unit> unit;
+    if (symbol.empty()) {
+        if (quantity == physics::Quantity::Temperature)
+            return invalid(optionName(key) + ": a temperature needs its unit (C, K or F), e.g. " +
+                           std::string(text) + "C");
+        for (const physics::Unit &u : physics::unitsOf(quantity)) {
+            if (u.scale == 1.0 && u.offset == 0.0)
+                unit = u;
+        }
+    } else {
+        unit = physics::findUnit(quantity, symbol);
+        if (!unit) {
+            std::string known;
+            for (const physics::Unit &u : physics::unitsOf(quantity)) {
+                known += known.empty() ? "" : ", ";
+                known += u.symbol;
+            }
+            return invalid(optionName(key) + ": unknown unit \"" + std::string(symbol) + "\" (" +
+                           known + ")");
+        }
+    }
+    if (!unit)
+        return invalid(optionName(key) + ": give a unit");
+    si = physics::toSI(*unit, value);
+    if (unitUsed)
+        *unitUsed = *unit;
+    return std::nullopt;
+}
+
+Reading readField(const Given &given, Key key)
+{
+    if (!has(given, key))
+        return std::nullopt;
+    return readNumber(*at(given, key));
+}
+
+std::optional<Fault> checkSelection(const Given &given, Selection &s)
+{
+    if (!has(given, Key::Geometry))
+        return missing(Key::Geometry, choices(geometryWords));
+    if (auto f = choose(given, Key::Geometry, geometryWords, s.geometryType))
+        return f;
+    if (auto f = choose(given, Key::Heat, heatWords, s.heatCondition))
+        return f;
+    if (auto f = choose(given, Key::Flow, flowWords, s.flowCondition))
+        return f;
+    if (auto f = choose(given, Key::FluidType, fluidTypeWords, s.fluidType))
+        return f;
+    if (auto f = choose(given, Key::Sphere, sphereWords, s.sphereType))
+        return f;
+
+    const std::string_view name = caseName(s);
+    if (s.geometryType == 1) {
+        if (auto f = notUsed(given, Key::Sphere, name))
+            return f;
+        if (!s.heatCondition)
+            return missing(Key::Heat, choices(heatWords));
+        if (!s.flowCondition)
+            return missing(Key::Flow, choices(flowWords));
+        const bool needsFluidType = s.heatCondition == 1 && s.flowCondition == 1;
+        if (needsFluidType && !s.fluidType)
+            return missing(Key::FluidType, choices(fluidTypeWords));
+        if (!needsFluidType && s.fluidType)
+            return usage(optionName(Key::FluidType) +
+                         " is used only by laminar flow over a plate at uniform temperature");
+        return std::nullopt;
+    }
+    for (Key key : {Key::Heat, Key::Flow, Key::FluidType})
+        if (auto f = notUsed(given, key, name))
+            return f;
+    if (s.geometryType == 2) {
+        if (auto f = notUsed(given, Key::Sphere, name))
+            return f;
+    } else if (!s.sphereType) {
+        return missing(Key::Sphere, choices(sphereWords));
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Key> keyNamed(std::string_view name)
+{
+    for (std::size_t i = 0; i < keyCount; ++i)
+        if (keyNames[i] == name)
+            return static_cast<Key>(i);
+    return std::nullopt;
+}
+
+std::string optionName(Key key)
+{
+    std::string name = "--";
+    name += keyNames[static_cast<std::size_t>(key)];
+    for (char &c : name)
+        if (c == '_')
+            c = '-';
+    return name;
+}
+
+std::optional<Fault> buildRequest(const Given &given, Request &request)
+{
+    request = Request{};
+    Selection &s = request.selection;
+    s = Selection{0, 0, 0, 0, 0};
+
+    const Key physicalKeys[] = {Key::Fluid, Key::Velocity, Key::TInf, Key::TSurface, Key::Pressure};
+    const Key dimensionlessKeys[] = {Key::Re, Key::Pr, Key::Prs, Key::Mu, Key::Mus};
+    const Key *physicalGiven = nullptr;
+    for (const Key &k : physicalKeys)
+        if (!physicalGiven && has(given, k))
+            physicalGiven = &k;
+    if (physicalGiven) {
+        for (Key k : dimensionlessKeys)
+            if (has(given, k))
+                return usage(optionName(k) + " and " + optionName(*physicalGiven) +
+                             " cannot be combined: give dimensionless numbers or a physical problem");
+        request.mode = Mode::Physical;
+    }
+
+    if (auto f = checkSelection(given, s))
+        return f;
+    const std::string_view name = caseName(s);
+    const bool unheatedPlate = s.geometryType == 1 && s.heatCondition == 3;
+
+    if (request.mode == Mode::Dimensionless) {
+        if (s.geometryType != 2)
+            if (auto f = notUsed(given, Key::Prs, name))
+                return f;
+        if (!(s.geometryType == 3 && s.sphereType == 1)) {
+            const std::string_view why = s.geometryType == 3 ? "drops" : name;
+            if (auto f = notUsed(given, Key::Mu, why))
+                return f;
+            if (auto f = notUsed(given, Key::Mus, why))
+                return f;
+        }
+        if (!unheatedPlate)
+            for (Key k : {Key::Length, Key::X, Key::Xi})
+                if (auto f = usageUnlessUnheated(given, k))
+                    return f;
+        Inputs &in = request.inputs;
+        in.reynolds = readField(given, Key::Re);
+        in.prandtl = readField(given, Key::Pr);
+        in.prandtlSurface = readField(given, Key::Prs);
+        in.plateLength = readField(given, Key::Length);
+        in.distance = readField(given, Key::X);
+        in.heatStart = readField(given, Key::Xi);
+        in.mu = readField(given, Key::Mu);
+        in.muSurface = readField(given, Key::Mus);
+        return std::nullopt;
+    }
+
+    physics::Problem &p = request.problem;
+    p.selection = s;
+    if (!physics::needsDistances(s))
+        for (Key k : {Key::X, Key::Xi})
+            if (auto f = usageUnlessUnheated(given, k))
+                return f;
+    if (!has(given, Key::Fluid))
+        return missing(Key::Fluid, "air or water");
+    const std::string_view fluid = trimmed(*at(given, Key::Fluid));
+    if (fluid == "air")
+        p.fluid = physics::FluidChoice::Air;
+    else if (fluid == "water")
+        p.fluid = physics::FluidChoice::Water;
+    else
+        return usage(optionName(Key::Fluid) + ": \"" + std::string(fluid) + "\" is not one of air or water");
+
+    physics::Unit temperatureUnit = p.temperatureUnit;
+    if (auto f = readQuantity(given, Key::Velocity, p.velocity))
+        return f;
+    if (auto f = readQuantity(given, Key::Length, p.length))
+        return f;
+    if (auto f = readQuantity(given, Key::TSurface, p.surfaceTemperature, &temperatureUnit))
+        return f;
+    if (auto f = readQuantity(given, Key::TInf, p.freeStreamTemperature, &temperatureUnit))
+        return f;
+    p.temperatureUnit = temperatureUnit;
+    if (has(given, Key::Pressure)) {
+        physics::Unit pressureUnit = p.pressureUnit;
+        if (auto f = readQuantity(given, Key::Pressure, p.pressure, &pressureUnit))
+            return f;
+        p.pressureUnit = pressureUnit;
+    }
+    if (auto f = readQuantity(given, Key::X, p.distance))
+        return f;
+    if (auto f = readQuantity(given, Key::Xi, p.heatStart))
+        return f;
+    return std::nullopt;
+}
+
+} // namespace nusselt::cli
