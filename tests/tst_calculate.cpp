@@ -184,6 +184,10 @@ void Calculate::results_data()
                            << QStringList{"Nu=5.65", "Avg=", "Note="};
     QTest::newRow("turb") << QStringList{"Flat Plate", "Uniform Temp", "Turbulant", "Re=1000000", "Pr=1"}
                           << QStringList{"Nu=1867.63", "Avg=2334.54", "Note=This is valid only if L >> x_c"};
+    // 0.0296 (1e10)^0.8 = 2.96e6 and 0.037 (1e10)^0.8 = 3.7e6: large results read in exponent
+    // form with a lower-case e, as typed numbers are.
+    QTest::newRow("turb Re=1e10") << QStringList{"Flat Plate", "Uniform Temp", "Turbulant", "Re=1e10", "Pr=1"}
+                                  << QStringList{"Nu=2.96e+06", "Avg=3.7e+06"};
     QTest::newRow("mixed") << QStringList{"Flat Plate", "Uniform Temp", "Mixed Flow", "Re=1000000", "Pr=1"}
                            << QStringList{"Nu=", "Avg=1463.54", "Note=Valid if Recritical = 500,000"};
     QTest::newRow("mixed Pr=60") << QStringList{"Flat Plate", "Uniform Temp", "Mixed Flow", "Re=1000000", "Pr=60"}

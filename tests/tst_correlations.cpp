@@ -288,6 +288,8 @@ void Correlations::engine_data()
 
     // A result that overflows is refused rather than shown as "inf".
     refuses("metal Pe overflows", tempLaminarMetal, "re=1e308 pr=10", "Conditions not met", checkRePr);
+    // Only Zhukauskas's (Pr/Prs)^1/4 overflows here; the three other cylinder fields stay finite.
+    refuses("cyl Zhukauskas overflows", cylinder, "re=10000 pr=1e300 prs=1e-10", "Conditions not met", checkRePr);
     refuses("sphere ratio overflows", regularSphere, "re=1000 pr=0.7 mu=1e300 mus=1e-300", "Conditions not met",
             checkRePr);
 }
