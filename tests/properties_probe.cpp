@@ -1,0 +1,34 @@
+// A line-oriented window on the property library for tests that compare it with other programs.
+//   "air T P" or "water T P" (K, Pa)  ->  "issue limit rho mu nu k cp Pr" (SI units)
+//   "tsat P" (Pa)                     ->  the boiling temperature of water in K
+
+#include "properties.h"
+
+#include <cstdio>
+#include <cstring>
+
+int main()
+{
+    using namespace nusselt::physics;
+    char line[256];
+    char what[16];
+    double a = 0, b = 0;
+    while (std::fgets(line, sizeof line, stdin)) {
+        const int fields = std::sscanf(line, "%15s %lf %lf", what, &a, &b);
+        if (fields == 2 && std::strcmp(what, "tsat") == 0) {
+            std::printf("%.17g\n", waterBoilingTemperature(a));
+            continue;
+        }
+        const bool air = std::strcmp(what, "air") == 0;
+        if (fields != 3 || (!air && std::strcmp(what, "water") != 0)) {
+            std::fprintf(stderr, "properties_probe: cannot read: %s", line);
+            return 2;
+        }
+        const PropertyResult r = properties(air ? Fluid::Air : Fluid::Water, a, b);
+        const State &s = r.state;
+        std::printf("%d %.17g %.17g %.17g %.17g %.17g %.17g %.17g\n", static_cast<int>(r.issue),
+                    r.limit, s.density, s.dynamicViscosity, s.kinematicViscosity,
+                    s.thermalConductivity, s.specificHeat, s.prandtl);
+    }
+    return 0;
+}
