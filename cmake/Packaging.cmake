@@ -5,6 +5,13 @@ include(GNUInstallDirs)
 set(NUSSELT_APP_ID io.github.nusseltcalc.NusseltCalculator)
 
 install(TARGETS nusselt-calculator RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The plot module, where the calculator looks for it (NUSSELT_PLOT_MODULE_DIR in plot/).
+install(TARGETS nusselt_plot LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/nusselt-calculator)
+# The command line program, its manual page (built from cli/nusselt.1.scd) and bash completion.
+install(TARGETS nusselt RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${PROJECT_BINARY_DIR}/cli/nusselt.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_SOURCE_DIR}/cli/nusselt.bash-completion
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME nusselt)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/data/${NUSSELT_APP_ID}.metainfo.xml
