@@ -383,6 +383,7 @@ Evaluation evaluate(const Problem &p)
             point.distance = *p.distance;
             point.heatStart = *p.heatStart;
         }
+        r.point = point;
         r.nusselt = nusseltAt(term, point);
         r.outsideRange = outsideRange(term.correlation, point);
 

@@ -106,6 +106,7 @@ struct Result {
     Reference reference;
     double reynolds = 0.0; // at the correlation's own reference temperature
     double prandtl = 0.0;
+    Point point; // where the correlation was evaluated: plots and sweeps vary Re about it
     std::optional<double> nusselt;
     std::optional<double> heatTransferCoefficient; // W/(m²·K): Nu k / (L, x or D)
     std::optional<double> heatFlux;                // W/m², h (T_s - T_inf)

@@ -1,0 +1,352 @@
+// The plot's curves and the sweep's table without widgets: which correlations a case draws, where
+// each is solid (inside its published range) and dashed, and the values, checked against the
+// published formulas written out here (Incropera & DeWitt's tables and relations), not against
+// the program's own functions.
+
+#include "curves.h"
+#include "sweep.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+
+using namespace nusselt;
+using namespace nusselt::physics;
+
+namespace {
+
+const Selection cylinder{2, 0, 0, 0, 0};
+const Selection laminarPlate{1, 1, 1, 1, 0};
+const Selection mixedPlate{1, 1, 3, 1, 0};
+
+Inputs dimensionless(double re, double pr, double prs = 0.0)
+{
+    Inputs in;
+    in.reynolds = re;
+    in.prandtl = pr;
+    if (prs > 0.0)
+        in.prandtlSurface = prs;
+    return in;
+}
+
+// Published cylinder correlations (Incropera & DeWitt, 6th ed., eqs. 7.52-7.57 and tables 7.2, 7.4).
+double hilpertPublished(double re, double pr)
+{
+    struct Band { double upTo, c, m; };
+    const Band bands[] = {{4, 0.989, 0.330}, {40, 0.911, 0.385}, {4000, 0.683, 0.466},
+                          {40000, 0.193, 0.618}, {400000, 0.027, 0.805}};
+    for (const Band &b : bands)
+        if (re <= b.upTo)
+            return b.c * std::pow(re, b.m) * std::cbrt(pr);
+    return NAN;
+}
+
+double zhukauskasPublished(double re, double pr, double prs)
+{
+    struct Band { double upTo, c, m; };
+    const Band bands[] = {{40, 0.75, 0.4}, {1000, 0.51, 0.5}, {2e5, 0.26, 0.6}, {1e6, 0.076, 0.7}};
+    const double n = pr <= 10 ? 0.37 : 0.36;
+    for (const Band &b : bands)
+        if (re <= b.upTo)
+            return b.c * std::pow(re, b.m) * std::pow(pr, n) * std::pow(pr / prs, 0.25);
+    return NAN;
+}
+
+double churchillBernsteinPublished(double re, double pr)
+{
+    return 0.3 + 0.62 * std::sqrt(re) * std::cbrt(pr) / std::pow(1 + std::pow(0.4 / pr, 2.0 / 3.0), 0.25)
+        * std::pow(1 + std::pow(re / 282000, 5.0 / 8.0), 4.0 / 5.0);
+}
+
+bool nearBandEdge(double re)
+{
+    for (double edge : {4.0, 40.0, 1000.0, 4000.0, 40000.0, 2e5})
+        if (std::abs(re / edge - 1) < 1e-9)
+            return true;
+    return false;
+}
+
+const Curve *find(const std::vector<Curve> &curves, const std::string &label)
+{
+    for (const Curve &c : curves)
+        if (c.label == label)
+            return &c;
+    return nullptr;
+}
+
+} // namespace
+
+class CurvesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cylinderDrawsItsFourCorrelationsInOrder();
+    void solidRunsEndOnThePublishedBounds_data();
+    void solidRunsEndOnThePublishedBounds();
+    void cylinderValuesAreThePublishedOnes_data();
+    void cylinderValuesAreThePublishedOnes();
+    void mixedPlateHasNoValueBelowTransition();
+    void physicalCurvesKeepPropertiesAndScaleReWithVelocity();
+    void spacedValuesEndExactly_data();
+    void spacedValuesEndExactly();
+    void sweepOfReMatchesPublishedValuesAndMarksOutside();
+    void sweepOfPrAcrossPointSixChangesTheLaminarRelation();
+    void physicalSweepRefusesRowsItCannotEvaluate();
+};
+
+void CurvesTest::cylinderDrawsItsFourCorrelationsInOrder()
+{
+    const auto op = operatingPoints(cylinder, dimensionless(6000, 0.7, 0.7));
+    const auto curves = nusseltCurves(op, reynoldsSpan(op), 100);
+    QStringList labels;
+    for (const Curve &c : curves)
+        labels << QString::fromStdString(c.label);
+    QCOMPARE(labels, (QStringList{"Stagnation point", "Hilpert", "Churchill-Bernstein", "Zhukauskas"}));
+    // The span covers Hilpert's lowest published Re and Zhukauskas's highest.
+    const Span span = reynoldsSpan(op);
+    QCOMPARE(span.lo, 0.4);
+    QCOMPARE(span.hi, 1e6);
+    for (const Curve &c : curves) {
+        QVERIFY(c.marker);
+        QCOMPARE(c.marker->x, 6000.0);
+    }
+}
+
+void CurvesTest::solidRunsEndOnThePublishedBounds_data()
+{
+    QTest::addColumn<int>("caseIndex");
+    QTest::addColumn<double>("re");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<double>("solidFrom");
+    QTest::addColumn<double>("solidTo");
+    QTest::addColumn<int>("dashedRuns");
+    // Hilpert 0.4 to 4·10^5 and no value outside: solid only. Zhukauskas 1 to 10^6, a value below 1.
+    QTest::newRow("Hilpert") << 0 << 6000.0 << "Hilpert" << 0.4 << 4e5 << 0;
+    QTest::newRow("Zhukauskas") << 0 << 6000.0 << "Zhukauskas" << 1.0 << 1e6 << 1;
+    QTest::newRow("stagnation point, no Re bound") << 0 << 6000.0 << "Stagnation point" << 0.4 << 1e6 << 0;
+    // The laminar plate holds up to the transition at 5·10^5, dashed beyond (to ten times Re).
+    QTest::newRow("laminar plate local") << 1 << 1e5 << "Laminar plate, local" << 1e4 << 5e5 << 1;
+    QTest::newRow("past transition") << 1 << 1e6 << "Laminar plate, average" << 1e5 << 5e5 << 1;
+}
+
+void CurvesTest::solidRunsEndOnThePublishedBounds()
+{
+    QFETCH(int, caseIndex);
+    QFETCH(double, re);
+    QFETCH(QString, label);
+    QFETCH(double, solidFrom);
+    QFETCH(double, solidTo);
+    QFETCH(int, dashedRuns);
+    const auto op = caseIndex == 0 ? operatingPoints(cylinder, dimensionless(re, 0.7, 0.7))
+                                   : operatingPoints(laminarPlate, dimensionless(re, 0.7));
+    const auto curves = nusseltCurves(op, reynoldsSpan(op), 120);
+    const Curve *c = find(curves, label.toStdString());
+    QVERIFY(c);
+    int solid = 0, dashed = 0;
+    for (const Segment &s : c->segments) {
+        if (s.inside) {
+            ++solid;
+            QCOMPARE(s.points.front().x, solidFrom);
+            QCOMPARE(s.points.back().x, solidTo);
+        } else {
+            ++dashed;
+            // Dashed runs meet the solid one on the bound.
+            QVERIFY(s.points.front().x == solidTo || s.points.back().x == solidFrom);
+        }
+        for (std::size_t i = 1; i < s.points.size(); ++i)
+            QVERIFY(s.points[i].x > s.points[i - 1].x);
+    }
+    QCOMPARE(solid, 1);
+    QCOMPARE(dashed, dashedRuns);
+}
+
+void CurvesTest::cylinderValuesAreThePublishedOnes_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<double>("pr");
+    QTest::addColumn<double>("prs");
+    QTest::newRow("Hilpert, air") << "Hilpert" << 0.7 << 0.7;
+    QTest::newRow("Hilpert, water") << "Hilpert" << 5.8 << 2.0;
+    QTest::newRow("Zhukauskas, air") << "Zhukauskas" << 0.71 << 0.69;
+    QTest::newRow("Zhukauskas, oil") << "Zhukauskas" << 40.0 << 15.0;
+    QTest::newRow("Churchill-Bernstein, water") << "Churchill-Bernstein" << 5.8 << 2.0;
+    QTest::newRow("stagnation, air") << "Stagnation point" << 0.7 << 0.7;
+}
+
+void CurvesTest::cylinderValuesAreThePublishedOnes()
+{
+    QFETCH(QString, label);
+    QFETCH(double, pr);
+    QFETCH(double, prs);
+    const auto op = operatingPoints(cylinder, dimensionless(6000, pr, prs));
+    const auto curves = nusseltCurves(op, reynoldsSpan(op), 80);
+    const Curve *c = find(curves, label.toStdString());
+    QVERIFY(c);
+    const std::function<double(double)> published = [&](double re) {
+        if (label == "Hilpert")
+            return hilpertPublished(re, pr);
+        if (label == "Zhukauskas")
+            return zhukauskasPublished(re, pr, prs);
+        if (label == "Churchill-Bernstein")
+            return churchillBernsteinPublished(re, pr);
+        return 1.15 * std::sqrt(re) * std::cbrt(pr);
+    };
+    int checked = 0;
+    for (const Segment &s : c->segments)
+        for (const CurvePoint &p : s.points) {
+            if (nearBandEdge(p.x) || p.x > 1e6)
+                continue;
+            QVERIFY2(std::abs(p.y / published(p.x) - 1) < 1e-9, qPrintable(QString::number(p.x)));
+            ++checked;
+        }
+    QVERIFY(checked > 50);
+    QVERIFY(std::abs(c->marker->y / published(6000) - 1) < 1e-9);
+}
+
+void CurvesTest::mixedPlateHasNoValueBelowTransition()
+{
+    const auto op = operatingPoints(mixedPlate, dimensionless(2e6, 0.7));
+    const auto curves = nusseltCurves(op, reynoldsSpan(op), 100);
+    QCOMPARE(curves.size(), std::size_t(1));
+    QCOMPARE(curves[0].label, std::string("Mixed boundary layer"));
+    QVERIFY(!curves[0].segments.empty());
+    for (const Segment &s : curves[0].segments)
+        for (const CurvePoint &p : s.points) {
+            QVERIFY(p.x >= 5e5);
+            QVERIFY(std::abs(p.y / ((0.037 * std::pow(p.x, 0.8) - 871) * std::cbrt(0.7)) - 1) < 1e-9);
+        }
+    QCOMPARE(curves[0].segments.front().points.front().x, 5e5);
+}
+
+void CurvesTest::physicalCurvesKeepPropertiesAndScaleReWithVelocity()
+{
+    // Air across a 12.7 mm cylinder at 10 m/s, 26.2 °C and a surface at 128.4 °C.
+    Problem p;
+    p.selection = cylinder;
+    p.velocity = 10.0;
+    p.length = 0.0127;
+    p.freeStreamTemperature = 26.2 + 273.15;
+    p.surfaceTemperature = 128.4 + 273.15;
+    const Evaluation e = evaluate(p);
+    QVERIFY(e.messages.empty());
+    const auto span = velocitySpan(p, e);
+    QVERIFY(span);
+    const auto curves = coefficientCurves(p, *span, 60);
+    QCOMPARE(curves.size(), std::size_t(4));
+    for (const Curve &c : curves) {
+        QVERIFY(c.marker);
+        QCOMPARE(c.marker->x, 10.0);
+        const double rePerVelocity = c.marker->reynolds / 10.0;
+        const double kOverD = *c.marker->h / c.marker->nusselt; // k / D at the correlation's temperature
+        for (const Segment &s : c.segments)
+            for (const CurvePoint &pt : s.points) {
+                // Properties do not depend on velocity: Re ∝ V and h = Nu k / D with one k.
+                QVERIFY(std::abs(pt.reynolds / (pt.x * rePerVelocity) - 1) < 1e-9);
+                QVERIFY(std::abs(*pt.h / (pt.nusselt * kOverD) - 1) < 1e-9);
+            }
+    }
+    // The Hilpert curve at the point: film temperature 350 K, air ν = 20.92e-6 m²/s and
+    // k = 0.030 W/(m·K) (Incropera's table A.4): Re ≈ 6071, Nu = 0.193 Re^0.618 Pr^1/3 ≈ 37.3,
+    // h ≈ 88 W/(m²·K) (the textbook's worked example of this cylinder).
+    const Curve *h = find(curves, "Hilpert");
+    QVERIFY(std::abs(h->marker->reynolds / 6071 - 1) < 0.01);
+    QVERIFY(std::abs(h->marker->nusselt / hilpertPublished(h->marker->reynolds, 0.70) - 1) < 0.01);
+    QVERIFY(std::abs(*h->marker->h / 88.2 - 1) < 0.02);
+}
+
+void CurvesTest::spacedValuesEndExactly_data()
+{
+    QTest::addColumn<double>("start");
+    QTest::addColumn<double>("end");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("logarithmic");
+    QTest::addColumn<QList<double>>("expected");
+    QTest::newRow("linear") << 0.0 << 10.0 << 6 << false << QList<double>{0, 2, 4, 6, 8, 10};
+    QTest::newRow("decades") << 1.0 << 1000.0 << 4 << true << QList<double>{1, 10, 100, 1000};
+    QTest::newRow("downwards") << 350.0 << 300.0 << 3 << false << QList<double>{350, 325, 300};
+    QTest::newRow("log through zero falls back to linear") << -1.0 << 1.0 << 3 << true << QList<double>{-1, 0, 1};
+}
+
+void CurvesTest::spacedValuesEndExactly()
+{
+    QFETCH(double, start);
+    QFETCH(double, end);
+    QFETCH(int, count);
+    QFETCH(bool, logarithmic);
+    QFETCH(QList<double>, expected);
+    const auto v = spacedValues(start, end, count, logarithmic);
+    QCOMPARE(int(v.size()), int(expected.size()));
+    for (int i = 0; i < expected.size(); ++i)
+        QVERIFY2(std::abs(v[std::size_t(i)] - expected[i]) < 1e-9 * std::max(1.0, std::abs(expected[i])),
+                 qPrintable(QString::number(v[std::size_t(i)])));
+}
+
+void CurvesTest::sweepOfReMatchesPublishedValuesAndMarksOutside()
+{
+    const auto t = sweep(cylinder, dimensionless(1, 0.7, 0.7), SweepInput::Reynolds,
+                         spacedValues(0.1, 1e7, 9, true));
+    QCOMPARE(t.columns.size(), std::size_t(4));
+    QCOMPARE(t.rows.size(), std::size_t(9));
+    for (const SweepRow &row : t.rows) {
+        const double re = row.value;
+        const SweepCell &hilpert = row.cells[1];
+        const SweepCell &zhukauskas = row.cells[3];
+        if (re >= 0.4 && re <= 4e5) {
+            QVERIFY(hilpert.nusselt);
+            QVERIFY(std::abs(*hilpert.nusselt / hilpertPublished(re, 0.7) - 1) < 1e-9);
+            QVERIFY(hilpert.outside.empty());
+        } else {
+            QVERIFY(!hilpert.nusselt);
+        }
+        QVERIFY(std::abs(*row.cells[2].nusselt / churchillBernsteinPublished(re, 0.7) - 1) < 1e-9);
+        // Zhukauskas holds from Re 1 to 10^6.
+        QCOMPARE(zhukauskas.outside.empty(), re >= 1 && re <= 1e6);
+        if (re <= 1e6)
+            QVERIFY(std::abs(*zhukauskas.nusselt / zhukauskasPublished(re, 0.7, 0.7) - 1) < 1e-9);
+    }
+    QVERIFY(t.rows.back().cells[3].outside.front().find("above the Zhukauskas range") != std::string::npos);
+}
+
+void CurvesTest::sweepOfPrAcrossPointSixChangesTheLaminarRelation()
+{
+    const auto t = sweep(laminarPlate, dimensionless(1e5, 0.1), SweepInput::Prandtl, {0.1, 0.7});
+    QStringList labels;
+    for (const SweepColumn &c : t.columns)
+        labels << QString::fromStdString(c.label);
+    QCOMPARE(labels, (QStringList{"Churchill-Ozoe, local", "Churchill-Ozoe, average", "Laminar plate, local",
+                                  "Laminar plate, average"}));
+    // Pr 0.7: 0.332 Re^1/2 Pr^1/3 locally, twice that on average; no Churchill-Ozoe value.
+    const SweepRow &second = t.rows[1];
+    QVERIFY(!second.cells[0].nusselt);
+    QVERIFY(std::abs(*second.cells[2].nusselt / (0.332 * std::sqrt(1e5) * std::cbrt(0.7)) - 1) < 1e-9);
+    QVERIFY(std::abs(*second.cells[3].nusselt / (0.664 * std::sqrt(1e5) * std::cbrt(0.7)) - 1) < 1e-9);
+    // Pr 0.1, Churchill-Ozoe: 0.3387 Re^1/2 Pr^1/3 / [1 + (0.0468/Pr)^2/3]^1/4.
+    const double co = 0.3387 * std::sqrt(1e5) * std::cbrt(0.1) / std::pow(1 + std::pow(0.0468 / 0.1, 2.0 / 3.0), 0.25);
+    QVERIFY(std::abs(*t.rows[0].cells[0].nusselt / co - 1) < 1e-9);
+    QVERIFY(!t.rows[0].cells[2].nusselt);
+}
+
+void CurvesTest::physicalSweepRefusesRowsItCannotEvaluate()
+{
+    Problem p;
+    p.selection = cylinder;
+    p.velocity = 10.0;
+    p.length = 0.0127;
+    p.freeStreamTemperature = 299.35;
+    p.surfaceTemperature = 401.55;
+    // A velocity sweep through zero: the rows at -1 and 0 m/s are refused, the others have h.
+    const auto t = sweep(p, SweepInput::Velocity, {-1.0, 0.0, 8.0, 10.0});
+    QCOMPARE(t.rows.size(), std::size_t(4));
+    QVERIFY(!t.rows[0].refusal.empty());
+    QVERIFY(!t.rows[1].refusal.empty());
+    QVERIFY(t.rows[2].refusal.empty());
+    QCOMPARE(t.columns.size(), std::size_t(4));
+    // Re about 4900 and 6100, both in Hilpert's band 4000 to 40000 where h grows as V^0.618.
+    const double h8 = *t.rows[2].cells[1].h, h10 = *t.rows[3].cells[1].h;
+    QVERIFY(std::abs(h10 / h8 - std::pow(10.0 / 8.0, 0.618)) < 1e-9);
+}
+
+QTEST_GUILESS_MAIN(CurvesTest)
+#include "tst_curves.moc"
