@@ -1,0 +1,462 @@
+#include "chartpanel.h"
+
+#include "sweepwindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QCursor>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QLogValueAxis>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScatterSeries>
+#include <QSvgGenerator>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace nusselt::plot {
+namespace {
+
+// Told apart by hue and, in the legend order, by position; the same order as the window lists them.
+const QColor colours[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xd6, 0x27, 0x28), QColor(0x2c, 0xa0, 0x2c),
+                          QColor(0x94, 0x67, 0xbd)};
+
+constexpr int samplesPerCurve = 160;
+
+QColor colourAt(std::size_t position)
+{
+    return colours[position % (sizeof colours / sizeof colours[0])];
+}
+
+QString fromView(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString number(double v)
+{
+    return QString::fromStdString(roundedNumber(v));
+}
+
+QString csvField(const QString &s)
+{
+    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')))
+        return s;
+    QString quoted = s;
+    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QString csvNumber(double v)
+{
+    return QString::number(v, 'g', 10);
+}
+
+} // namespace
+
+ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("PlotPanel"));
+    mode = new QComboBox(this);
+    mode->setObjectName(QStringLiteral("PlotMode"));
+    mode->addItem(tr("Nu against Re"));
+    mode->addItem(tr("h against velocity"));
+    mode->setAccessibleName(tr("Plot"));
+    exportButton = new QPushButton(tr("Export…"), this);
+    exportButton->setObjectName(QStringLiteral("PlotExport"));
+    sweepButton = new QPushButton(tr("Sweep…"), this);
+    sweepButton->setObjectName(QStringLiteral("PlotSweep"));
+    notice = new QLabel(this);
+    notice->setObjectName(QStringLiteral("PlotNotice"));
+    notice->setWordWrap(true);
+    notice->hide();
+
+    chart = new QChart();
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    axisX = new QLogValueAxis();
+    axisY = new QLogValueAxis();
+    for (QLogValueAxis *axis : {axisX, axisY}) {
+        axis->setBase(10.0);
+        axis->setLabelFormat(QStringLiteral("%g"));
+        axis->setMinorTickCount(-1);
+    }
+    chart->addAxis(axisX, Qt::AlignBottom);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    view = new QChartView(chart, this);
+    view->setObjectName(QStringLiteral("PlotView"));
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumSize(480, 340);
+    view->setAccessibleName(tr("Plot of the Nusselt number"));
+
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(tr("Show:"), this));
+    bar->addWidget(mode);
+    bar->addStretch(1);
+    bar->addWidget(sweepButton);
+    bar->addWidget(exportButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(bar);
+    layout->addWidget(notice);
+    layout->addWidget(view, 1);
+
+    connect(mode, qOverload<int>(&QComboBox::currentIndexChanged), this, &ChartPanel::redraw);
+    connect(exportButton, &QPushButton::clicked, this, &ChartPanel::exportDialog);
+    connect(sweepButton, &QPushButton::clicked, this, &ChartPanel::openSweep);
+    redraw();
+}
+
+ChartPanel::~ChartPanel() = default;
+
+void ChartPanel::setInputs(const PlotInputs &inputs)
+{
+    current = inputs;
+    physicalValid = false;
+    if (current.problem) {
+        const physics::Evaluation e = physics::evaluate(*current.problem);
+        physicalValid = e.messages.empty() && !e.results.empty();
+    }
+    redraw();
+    if (sweepWindow)
+        sweepWindow->setInputs(current);
+}
+
+bool ChartPanel::showsCoefficient() const
+{
+    return physicalValid && mode->currentIndex() == 1;
+}
+
+ChartPanel::Line &ChartPanel::line(std::size_t position)
+{
+    while (lines.size() <= position) {
+        const std::size_t p = lines.size();
+        lines.push_back(Line{});
+        auto *marker = new QScatterSeries();
+        marker->setMarkerSize(9.0);
+        marker->setColor(colourAt(p));
+        marker->setBorderColor(Qt::black);
+        lines.back().marker = marker;
+        attach(marker, p);
+        // The solid line carries the legend entry even while the curve has no solid run.
+        segmentSeries(p, true, 0);
+    }
+    return lines[position];
+}
+
+void ChartPanel::attach(QXYSeries *series, std::size_t position)
+{
+    chart->addSeries(series);
+    series->attachAxis(axisX);
+    series->attachAxis(axisY);
+    const int pos = static_cast<int>(position);
+    connect(series, &QXYSeries::hovered, this, [this, pos](const QPointF &point, bool entered) {
+        if (!entered) {
+            QToolTip::hideText();
+            return;
+        }
+        QToolTip::showText(QCursor::pos(), tooltipAt(pos, point.x()), view);
+    });
+    const QList<QLegendMarker *> markers = chart->legend()->markers(series);
+    const bool legendEntry = qobject_cast<QLineSeries *>(series) && !qobject_cast<QScatterSeries *>(series)
+        && lines[position].solid.empty();
+    for (QLegendMarker *m : markers)
+        m->setVisible(legendEntry);
+}
+
+QLineSeries *ChartPanel::segmentSeries(std::size_t position, bool inside, std::size_t index)
+{
+    Line &l = lines[position];
+    std::vector<QLineSeries *> &pool = inside ? l.solid : l.dashed;
+    while (pool.size() <= index) {
+        auto *s = new QLineSeries();
+        QPen pen(colourAt(position));
+        pen.setWidthF(2.0);
+        pen.setStyle(inside ? Qt::SolidLine : Qt::DashLine);
+        s->setPen(pen);
+        s->setName(l.label);
+        attach(s, position);
+        pool.push_back(s);
+    }
+    return pool[index];
+}
+
+void ChartPanel::redraw()
+{
+    mode->setEnabled(physicalValid);
+    if (!physicalValid && mode->currentIndex() != 0) {
+        const QSignalBlocker block(mode);
+        mode->setCurrentIndex(0);
+    }
+
+    std::vector<physics::Curve> curves;
+    const bool coefficient = showsCoefficient();
+    if (coefficient) {
+        const physics::Evaluation e = physics::evaluate(*current.problem);
+        if (const auto span = physics::velocitySpan(*current.problem, e))
+            curves = physics::coefficientCurves(*current.problem, *span, samplesPerCurve);
+    } else {
+        std::vector<physics::Operating> operating;
+        if (physicalValid)
+            operating = physics::operatingPoints(physics::evaluate(*current.problem));
+        else
+            operating = physics::operatingPoints(current.selection, current.inputs);
+        if (!operating.empty())
+            curves = physics::nusseltCurves(operating, physics::reynoldsSpan(operating), samplesPerCurve);
+    }
+
+    const physics::Unit &vUnit = current.velocityUnit;
+    const physics::Unit &hUnit = current.heatTransferCoefficientUnit;
+    const auto xOf = [&](const physics::CurvePoint &p) { return coefficient ? physics::fromSI(vUnit, p.x) : p.x; };
+    const auto yOf = [&](const physics::CurvePoint &p) { return coefficient ? physics::fromSI(hUnit, p.y) : p.y; };
+
+    double xMin = std::numeric_limits<double>::infinity(), xMax = 0.0;
+    double yMin = std::numeric_limits<double>::infinity(), yMax = 0.0;
+    const auto include = [&](double x, double y) {
+        if (!(x > 0.0) || !(y > 0.0))
+            return;
+        xMin = std::min(xMin, x);
+        xMax = std::max(xMax, x);
+        yMin = std::min(yMin, y);
+        yMax = std::max(yMax, y);
+    };
+
+    for (std::size_t p = 0; p < std::max(curves.size(), lines.size()); ++p) {
+        const physics::Curve *curve = p < curves.size() ? &curves[p] : nullptr;
+        Line &l = line(p);
+        const QString label = curve ? QString::fromStdString(curve->label) : QString();
+        if (label != l.label) {
+            l.label = label;
+            for (QLineSeries *s : l.solid)
+                s->setName(label);
+            for (QLineSeries *s : l.dashed)
+                s->setName(label);
+            l.marker->setName(label);
+        }
+        for (QLegendMarker *m : chart->legend()->markers(l.solid.front()))
+            m->setVisible(curve != nullptr);
+
+        l.samples.clear();
+        std::size_t solidUsed = 0, dashedUsed = 0;
+        if (curve) {
+            for (const physics::Segment &seg : curve->segments) {
+                QList<QPointF> points;
+                points.reserve(static_cast<qsizetype>(seg.points.size()));
+                for (const physics::CurvePoint &cp : seg.points) {
+                    const double x = xOf(cp), y = yOf(cp);
+                    points.append(QPointF(x, y));
+                    include(x, y);
+                    if (l.samples.empty() || l.samples.back().x != cp.x)
+                        l.samples.push_back(cp);
+                }
+                const std::size_t index = seg.inside ? solidUsed++ : dashedUsed++;
+                segmentSeries(p, seg.inside, index)->replace(points);
+            }
+        }
+        for (std::size_t i = solidUsed; i < l.solid.size(); ++i)
+            if (l.solid[i]->count() > 0)
+                l.solid[i]->clear();
+        for (std::size_t i = dashedUsed; i < l.dashed.size(); ++i)
+            if (l.dashed[i]->count() > 0)
+                l.dashed[i]->clear();
+        if (curve && curve->marker) {
+            l.marker->replace(QList<QPointF>{QPointF(xOf(*curve->marker), yOf(*curve->marker))});
+            include(xOf(*curve->marker), yOf(*curve->marker));
+        } else if (l.marker->count() > 0) {
+            l.marker->clear();
+        }
+    }
+
+    if (coefficient) {
+        axisX->setTitleText(tr("Velocity V (%1)").arg(fromView(vUnit.symbol)));
+        axisY->setTitleText(tr("Heat transfer coefficient h (%1)").arg(fromView(hUnit.symbol)));
+    } else {
+        axisX->setTitleText(tr("Reynolds number Re"));
+        axisY->setTitleText(tr("Nusselt number Nu"));
+    }
+    if (xMax > 0.0) {
+        axisX->setRange(xMin, xMax);
+        // Whole decades around the values, so that the log axis labels land on powers of ten.
+        axisY->setRange(std::pow(10.0, std::floor(std::log10(yMin))), std::pow(10.0, std::ceil(std::log10(yMax))));
+    }
+
+    if (curves.empty()) {
+        notice->setText(tr("Choose a case the calculator evaluates and enter Re and Pr (or the flow "
+                           "conditions) to see its correlations here."));
+        notice->show();
+    } else {
+        notice->hide();
+    }
+    exportButton->setEnabled(!curves.empty());
+    sweepButton->setEnabled(!curves.empty());
+    describeForScreenReaders(curves);
+}
+
+void ChartPanel::describeForScreenReaders(const std::vector<physics::Curve> &curves)
+{
+    const bool coefficient = showsCoefficient();
+    QStringList parts;
+    for (const physics::Curve &c : curves) {
+        QString s = QString::fromStdString(c.label);
+        if (c.marker) {
+            s += coefficient ? tr(": h = %1 %2 at the operating point")
+                                   .arg(number(physics::fromSI(current.heatTransferCoefficientUnit, c.marker->y)),
+                                        fromView(current.heatTransferCoefficientUnit.symbol))
+                             : tr(": Nu = %1 at Re = %2").arg(number(c.marker->y), number(c.marker->x));
+            if (!c.marker->inside)
+                s += tr(" (outside its published range)");
+        }
+        parts << s;
+    }
+    view->setAccessibleName(coefficient ? tr("Plot of h against velocity") : tr("Plot of Nu against Re"));
+    view->setAccessibleDescription(
+        parts.isEmpty() ? notice->text()
+                        : tr("Curves solid inside each correlation's published range and dashed outside. %1. "
+                             "Sweep… lists the values as a table.")
+                              .arg(parts.join(QStringLiteral("; "))));
+}
+
+QString ChartPanel::tooltipAt(int position, double x) const
+{
+    if (position < 0 || static_cast<std::size_t>(position) >= lines.size())
+        return {};
+    const Line &l = lines[static_cast<std::size_t>(position)];
+    if (l.samples.empty())
+        return {};
+    const bool coefficient = showsCoefficient();
+    const double xSI = coefficient ? physics::toSI(current.velocityUnit, x) : x;
+    const auto distance = [&](const physics::CurvePoint &p) { return std::abs(std::log(p.x / xSI)); };
+    const physics::CurvePoint *best = &l.samples.front();
+    for (const physics::CurvePoint &p : l.samples)
+        if (distance(p) < distance(*best))
+            best = &p;
+    QStringList text{l.label};
+    if (coefficient)
+        text << tr("V = %1 %2").arg(number(physics::fromSI(current.velocityUnit, best->x)),
+                                    fromView(current.velocityUnit.symbol));
+    text << tr("Re = %1").arg(number(best->reynolds)) << tr("Nu = %1").arg(number(best->nusselt));
+    if (best->h)
+        text << tr("h = %1 %2").arg(number(physics::fromSI(current.heatTransferCoefficientUnit, *best->h)),
+                                    fromView(current.heatTransferCoefficientUnit.symbol));
+    if (!best->inside)
+        text << tr("outside the published range");
+    return text.join(QLatin1Char('\n'));
+}
+
+QString ChartPanel::csv() const
+{
+    const bool coefficient = showsCoefficient();
+    QStringList rows;
+    QStringList header{QStringLiteral("correlation"), QStringLiteral("Re"), QStringLiteral("Nu")};
+    if (coefficient)
+        header << QStringLiteral("V (%1)").arg(fromView(current.velocityUnit.symbol))
+               << QStringLiteral("h (%1)").arg(fromView(current.heatTransferCoefficientUnit.symbol));
+    header << QStringLiteral("inside range");
+    rows << header.join(QLatin1Char(','));
+    for (const Line &l : lines) {
+        for (const physics::CurvePoint &p : l.samples) {
+            QStringList row{csvField(l.label), csvNumber(p.reynolds), csvNumber(p.nusselt)};
+            if (coefficient)
+                row << csvNumber(physics::fromSI(current.velocityUnit, p.x))
+                    << (p.h ? csvNumber(physics::fromSI(current.heatTransferCoefficientUnit, *p.h)) : QString());
+            row << (p.inside ? QStringLiteral("yes") : QStringLiteral("no"));
+            rows << row.join(QLatin1Char(','));
+        }
+    }
+    return rows.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+bool ChartPanel::exportTo(const QString &path, QString *error)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (suffix == QLatin1String("png")) {
+        if (!view->grab().save(path, "PNG"))
+            return fail(tr("Could not write %1").arg(path));
+        return true;
+    }
+    if (suffix == QLatin1String("svg")) {
+        QSvgGenerator generator;
+        generator.setFileName(path);
+        generator.setSize(view->size());
+        generator.setViewBox(QRect(QPoint(0, 0), view->size()));
+        generator.setTitle(view->accessibleName());
+        generator.setDescription(view->accessibleDescription());
+        QPainter painter;
+        if (!painter.begin(&generator))
+            return fail(tr("Could not write %1").arg(path));
+        view->render(&painter);
+        painter.end();
+        return true;
+    }
+    if (suffix == QLatin1String("csv")) {
+        QSaveFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+            return fail(tr("Could not write %1: %2").arg(path, file.errorString()));
+        file.write(csv().toUtf8());
+        if (!file.commit())
+            return fail(tr("Could not write %1: %2").arg(path, file.errorString()));
+        return true;
+    }
+    return fail(tr("Choose a file ending in .png, .svg or .csv"));
+}
+
+void ChartPanel::exportDialog()
+{
+    // Qt's own dialog rather than the desktop's: the same on every platform, and a child that
+    // keyboard users and tests reach the same way.
+    auto *dialog = new QFileDialog(this, tr("Export Plot"));
+    dialog->setObjectName(QStringLiteral("PlotExportDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setNameFilters({tr("PNG image (*.png)"), tr("SVG drawing (*.svg)"), tr("CSV table of the points (*.csv)")});
+    dialog->setDefaultSuffix(QStringLiteral("png"));
+    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
+        const qsizetype star = filter.indexOf(QLatin1String("*."));
+        dialog->setDefaultSuffix(filter.mid(star + 2, 3));
+    });
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        QString why;
+        if (!exportTo(path, &why))
+            QMessageBox::warning(this, tr("Export Plot"), why);
+    });
+    dialog->open();
+}
+
+void ChartPanel::openSweep()
+{
+    if (!sweepWindow) {
+        sweepWindow = new SweepWindow(this);
+        sweepWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    sweepWindow->setInputs(current);
+    sweepWindow->show();
+    sweepWindow->raise();
+    sweepWindow->activateWindow();
+}
+
+} // namespace nusselt::plot
+
+extern "C" Q_DECL_EXPORT nusselt::plot::PlotPanel *nusselt_create_plot_panel(QWidget *parent)
+{
+    return new nusselt::plot::ChartPanel(parent);
+}
