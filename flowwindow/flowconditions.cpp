@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -164,6 +165,11 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
         rowCaptions << QString::fromUtf8(row.caption);
     ui.PropertiesTable->setVerticalHeaderLabels(rowCaptions);
     ui.PropertiesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    ui.PropertiesTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // All six rows in view: the table is short, a scroll bar would only hide a property.
+    ui.PropertiesTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ui.PropertiesTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    ui.PropertiesTable->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
 
     ui.ResultsTable->setColumnCount(ColCount);
     ui.ResultsTable->verticalHeader()->hide();
@@ -223,12 +229,14 @@ void FlowConditions::setUpCustomFields()
         message->setStyleSheet(ui.VelocityMessage->styleSheet());
         message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         message->hide();
+        auto *cell = new QVBoxLayout;
+        cell->setSpacing(2);
+        cell->addWidget(edit);
+        cell->addWidget(message);
         ui.CustomGrid->addWidget(label, row, 0);
-        ui.CustomGrid->addWidget(edit, row, 1);
+        ui.CustomGrid->addLayout(cell, row, 1);
         ui.CustomGrid->addWidget(unit, row, 2);
-        ui.CustomGrid->addWidget(message, row + 1, 1, 1, 2);
-        row += 2;
-        // Tab goes from the fluid's typed properties on to the velocity and the rest, as shown.
+        ++row;
         Input in;
         in.edit = edit;
         in.message = message;
