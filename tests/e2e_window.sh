@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# End to end: the real calculator on a virtual X server shows a window titled
-# "Nusselt # Calculator", is closed as a user closes it (focus, Escape), exits 0 and prints
-# nothing at all on stdout or stderr. Run twice: bare, and with arguments that the program
-# ignores (it takes no options).
-#   tests/e2e_window.sh PATH/TO/nusselt-calculator PATH/TO/scripts/xvfb-window
+# End to end: the real calculator shows a window titled "Nusselt # Calculator", is closed as a
+# user closes it (focus, Escape), exits 0 and prints nothing at all on stdout or stderr. Run
+# twice: bare, and with arguments that the program ignores (it takes no options). The driver
+# starts the display server: scripts/xvfb-window (X11) or scripts/weston-window (Wayland);
+# DRIVER_OPTIONS go to it before the program, e.g. further windows to open and close.
+#   tests/e2e_window.sh PATH/TO/nusselt-calculator PATH/TO/DRIVER [DRIVER_OPTIONS...]
 set -u
 app=$1
 driver=$2
+shift 2
+driver_options=("$@")
 out=$(mktemp)
 err=$(mktemp)
 trap 'rm -f "$out" "$err"' EXIT
@@ -15,7 +18,7 @@ status=0
 run() {
     local what=$1
     shift
-    "$driver" --title "Nusselt # Calculator" -- "$app" "$@" >"$out" 2>"$err"
+    "$driver" --title "Nusselt # Calculator" "${driver_options[@]}" -- "$app" "$@" >"$out" 2>"$err"
     local code=$?
     local ok=1
     if [ "$code" -ne 0 ]; then
