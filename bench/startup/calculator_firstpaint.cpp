@@ -3,6 +3,7 @@
 
 #include "externalflow.h"
 #include "firstpaint.h"
+#include "flowconditions.h"
 
 #include <QApplication>
 
@@ -10,6 +11,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     ExternalFlow dialog;
+    FlowConditions::attachTo(dialog);
     new QuitAfterFirstPaint(&dialog);
     dialog.show();
     QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
