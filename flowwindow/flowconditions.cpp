@@ -7,6 +7,10 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSaveFile>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -147,10 +151,6 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
                Quantity::Length);
     setUpCustomFields();
 
-    // Pressure prefilled with one standard atmosphere in the default unit.
-    ui.PressureEdit->setText(QString::number(
-        physics::fromSI(physics::defaultUnit(Quantity::Pressure), physics::si::atmosphere), 'g', 10));
-
     fillUnits(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient);
     fillUnits(ui.HeatFluxUnit, Quantity::HeatFlux);
     fillUnits(ui.HeatRateUnit, Quantity::HeatRatePerLength);
@@ -179,6 +179,8 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
 
     connect(ui.UseInCalculator, &QPushButton::clicked, this, &FlowConditions::useInCalculator);
     connect(ui.CloseButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(ui.SaveCase, &QPushButton::clicked, this, &FlowConditions::saveCase);
+    connect(ui.OpenCase, &QPushButton::clicked, this, &FlowConditions::openCase);
 
     // After the calculator's own slots (connected when its form was set up): its codes are
     // already updated when the window reads them.
@@ -188,7 +190,10 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
             connect(combo, &QComboBox::textActivated, this, &FlowConditions::refresh);
     }
 
-    refresh();
+    // Pressure prefilled with one standard atmosphere in the default unit; the first refresh
+    // comes with it, once every selector is filled.
+    ui.PressureEdit->setText(QString::number(
+        physics::fromSI(physics::defaultUnit(Quantity::Pressure), physics::si::atmosphere), 'g', 10));
 }
 
 void FlowConditions::setUpInput(Field field, QLineEdit *edit, QComboBox *unit, QLabel *message, QLabel *label,
@@ -602,4 +607,160 @@ void FlowConditions::useInCalculator()
     write("HeatStartEdit", in.heatStart);
     write("NusseltEdit", in.mu);
     write("ZhukauskasEdit", in.muSurface);
+}
+
+namespace {
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+// The calculator's combo items for each selection code, character for character.
+const char *const kGeometryItems[] = {"Flat Plate", "Cylinder", "Sphere"};
+const char *const kHeatItems[] = {"Uniform Temp", "Uniform Flux", "Unheated Starting Length"};
+const char *const kFlowItems[] = {"Laminar", "Turbulant", "Mixed Flow"};
+const char *const kFluidTypeItems[] = {"Regular Fluid", "Liquid Metal"};
+const char *const kSphereItems[] = {"Regular Sphere", "Drops"};
+
+const QString kCaseFilter = QStringLiteral("Nusselt cases (*.json);;All files (*)");
+
+} // namespace
+
+physics::CaseFile FlowConditions::caseFile() const
+{
+    physics::CaseFile c;
+    c.selection = calculator.selection();
+    c.fluid = problem().fluid;
+    const auto typed = [this](Field f) {
+        const Input &in = inputs.at(f);
+        return physics::TypedValue{utf8(in.edit->text()), in.unit ? utf8(in.unit->currentText()) : std::string()};
+    };
+    c.velocity = typed(Field::Velocity);
+    c.length = typed(Field::Length);
+    c.freeStreamTemperature = typed(Field::FreeStreamTemperature);
+    c.surfaceTemperature = typed(Field::SurfaceTemperature);
+    c.pressure = typed(Field::Pressure);
+    c.distance = typed(Field::Distance);
+    c.heatStart = typed(Field::HeatStart);
+    const auto text = [this](Field f) { return utf8(inputs.at(f).edit->text()); };
+    c.film = {text(Field::FilmDensity), text(Field::FilmViscosity), text(Field::FilmConductivity),
+              text(Field::FilmSpecificHeat)};
+    c.freeStream = {text(Field::FreeStreamDensity), text(Field::FreeStreamViscosity),
+                    text(Field::FreeStreamConductivity), text(Field::FreeStreamSpecificHeat)};
+    c.prandtlSurface = text(Field::SurfacePrandtl);
+    c.viscositySurface = text(Field::SurfaceViscosity);
+    return c;
+}
+
+void FlowConditions::setTyped(Field field, const physics::TypedValue &value)
+{
+    Input &in = inputs.at(field);
+    if (in.unit) {
+        int index = 0;
+        if (const auto unit = physics::findUnit(in.quantity, value.unit)) {
+            const QString symbol = fromView(unit->symbol);
+            index = std::max(0, in.unit->findText(symbol));
+        }
+        // The text is already in this unit: no conversion.
+        const QSignalBlocker quiet(in.unit);
+        in.unit->setCurrentIndex(index);
+        in.unitIndex = index;
+    }
+    in.writtenSI.reset();
+    in.writtenText.clear();
+    in.edit->setText(QString::fromStdString(value.text));
+}
+
+void FlowConditions::setCase(const physics::CaseFile &c)
+{
+    const nusselt::Selection now = calculator.selection();
+    const nusselt::Selection &want = c.selection;
+    if (now.geometryType != want.geometryType || now.heatCondition != want.heatCondition
+        || now.flowCondition != want.flowCondition || now.fluidType != want.fluidType
+        || now.sphereType != want.sphereType)
+        chooseInCalculator(want);
+
+    ui.FluidCombo->setCurrentIndex(c.fluid == physics::FluidChoice::Water    ? 1
+                                   : c.fluid == physics::FluidChoice::Custom ? 2
+                                                                             : 0);
+    setTyped(Field::Velocity, c.velocity);
+    setTyped(Field::Length, c.length);
+    setTyped(Field::FreeStreamTemperature, c.freeStreamTemperature);
+    setTyped(Field::SurfaceTemperature, c.surfaceTemperature);
+    setTyped(Field::Pressure, c.pressure);
+    setTyped(Field::Distance, c.distance);
+    setTyped(Field::HeatStart, c.heatStart);
+    setTyped(Field::FilmDensity, {c.film.density, {}});
+    setTyped(Field::FilmViscosity, {c.film.viscosity, {}});
+    setTyped(Field::FilmConductivity, {c.film.conductivity, {}});
+    setTyped(Field::FilmSpecificHeat, {c.film.specificHeat, {}});
+    setTyped(Field::FreeStreamDensity, {c.freeStream.density, {}});
+    setTyped(Field::FreeStreamViscosity, {c.freeStream.viscosity, {}});
+    setTyped(Field::FreeStreamConductivity, {c.freeStream.conductivity, {}});
+    setTyped(Field::FreeStreamSpecificHeat, {c.freeStream.specificHeat, {}});
+    setTyped(Field::SurfacePrandtl, {c.prandtlSurface, {}});
+    setTyped(Field::SurfaceViscosity, {c.viscositySurface, {}});
+    refresh();
+}
+
+// Chooses the case's items in the calculator's combo boxes as a user would, in the order the
+// calculator asks for them, so that its own slots set its codes, prompts and enabled fields.
+void FlowConditions::chooseInCalculator(const nusselt::Selection &s)
+{
+    const auto activate = [this](const char *comboName, int code, const char *const *items, int count) {
+        auto *combo = calculator.findChild<QComboBox *>(QLatin1String(comboName));
+        if (!combo || code < 1 || code > count)
+            return;
+        const QString text = QLatin1String(items[code - 1]);
+        const int index = combo->findText(text);
+        if (index < 0)
+            return;
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+        emit combo->textActivated(text);
+    };
+    activate("GeometryCombo", s.geometryType, kGeometryItems, 3);
+    if (s.geometryType == 1) {
+        activate("UniformTempCombo", s.heatCondition, kHeatItems, 3);
+        activate("TurbulantCombo", s.flowCondition, kFlowItems, 3);
+        activate("LiquidMetalCombo", s.fluidType, kFluidTypeItems, 2);
+    } else if (s.geometryType == 3) {
+        activate("SphereCombo", s.sphereType, kSphereItems, 2);
+    }
+}
+
+void FlowConditions::saveCase()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Case"), QString(), kCaseFilter);
+    if (path.isEmpty())
+        return;
+    const std::string json = physics::toJson(caseFile());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(json.data(), static_cast<qint64>(json.size())) != static_cast<qint64>(json.size())
+        || !file.commit()) {
+        QMessageBox::warning(this, tr("Save Case"), tr("Could not save %1: %2").arg(path, file.errorString()));
+    }
+}
+
+void FlowConditions::openCase()
+{
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open Case"), QString(), kCaseFilter);
+    if (path.isEmpty())
+        return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        QMessageBox::warning(this, tr("Open Case"), tr("Could not open %1: %2").arg(path, file.errorString()));
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    std::string error;
+    const auto c = physics::fromJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
+    if (!c) {
+        QMessageBox::warning(this, tr("Open Case"),
+                             tr("%1 is not a case file: %2").arg(path, QString::fromStdString(error)));
+        return;
+    }
+    setCase(*c);
 }

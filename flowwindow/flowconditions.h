@@ -8,6 +8,7 @@
 
 #include "ui_flowconditions.h"
 
+#include "casefile.h"
 #include "flowcase.h"
 
 #include <QDialog>
@@ -39,9 +40,15 @@ public:
     nusselt::physics::Problem problem() const;
     const nusselt::physics::Evaluation &evaluation() const { return current; }
 
+    // Everything as entered (texts, units, fluid) with the calculator's choices; and back.
+    nusselt::physics::CaseFile caseFile() const;
+    void setCase(const nusselt::physics::CaseFile &caseFile);
+
 private slots:
     void refresh();
     void useInCalculator();
+    void saveCase();
+    void openCase();
 
 private:
     // One typed input: its text box, unit selector and message line. Remembers the exact SI value
@@ -75,6 +82,8 @@ private:
     void showNotes();
 
     QString temperatureText(double kelvin) const;
+    void setTyped(nusselt::physics::Field field, const nusselt::physics::TypedValue &value);
+    void chooseInCalculator(const nusselt::Selection &selection);
 
     ExternalFlow &calculator;
     Ui_FlowConditions ui;

@@ -8,6 +8,8 @@
 #include "flowconditions.h"
 
 #include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -56,6 +58,29 @@ QStringList visibleTexts(QWidget *root)
     return texts;
 }
 
+// Runs an action that opens a file dialog, and answers it with the path.
+template <typename Action>
+bool answerFileDialog(const QString &path, Action action)
+{
+    bool answered = false;
+    QTimer poll;
+    poll.setInterval(0);
+    QObject::connect(&poll, &QTimer::timeout, [&answered, &path] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || answered)
+            return;
+        answered = true;
+        // Qt's own dialog, answered through its API: on the offscreen platform its file list
+        // keeps a directory current and its button stays "Open", whatever is typed.
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    poll.start();
+    action();
+    poll.stop();
+    return answered;
+}
+
 bool close(double actual, double expected, double relative)
 {
     return std::abs(actual - expected) <= relative * std::abs(expected);
@@ -88,6 +113,8 @@ private slots:
     void usUnitsGiveTheSameH();
     void followsTheCase_data();
     void followsTheCase();
+    void caseFileGivesBackWhatWasEntered_data();
+    void caseFileGivesBackWhatWasEntered();
 
 private:
     FlowConditions *openWithShortcut();
@@ -548,6 +575,76 @@ void FlowWindow::followsTheCase()
         if (e->isVisible())
             shown << e->accessibleName();
     QCOMPARE(shown, custom);
+}
+
+void FlowWindow::caseFileGivesBackWhatWasEntered_data()
+{
+    QTest::addColumn<QStringList>("choices");
+    QTest::addColumn<QString>("fluid");
+    QTest::addColumn<QStringList>("units"); // "Field=unit", chosen before typing
+    QTest::addColumn<QStringList>("typed");
+    QTest::newRow("cylinder, mm and °F")
+        << QStringList{"Cylinder"} << "Air" << QStringList{"Length=mm", "FreeStreamTemperature=°F", "SurfaceTemperature=°F"}
+        << QStringList{"Velocity=10", "Length=12.7", "FreeStreamTemperature=79.16", "SurfaceTemperature=263.12"};
+    QTest::newRow("unheated plate in water")
+        << QStringList{"Flat Plate", "Unheated Starting Length", "Laminar"} << "Water" << QStringList{"Pressure=bar"}
+        << QStringList{"Velocity=0.5", "Length=0.5", "FreeStreamTemperature=20", "SurfaceTemperature=60",
+                       "Pressure=2", "Distance=0.3", "HeatStart=0.1"};
+    QTest::newRow("sphere in a fluid of my own")
+        << QStringList{"Sphere", "Regular Sphere"} << "Fluid of my own" << QStringList{}
+        << QStringList{"Velocity=0.2", "Length=0.01", "FreeStreamTemperature=20", "SurfaceTemperature=40",
+                       "FreeStreamDensity=998", "FreeStreamViscosity=1.0e-3", "FreeStreamConductivity=0.6",
+                       "FreeStreamSpecificHeat=4182", "SurfaceViscosity=6.5e-4"};
+}
+
+void FlowWindow::caseFileGivesBackWhatWasEntered()
+{
+    QFETCH(QStringList, choices);
+    QFETCH(QString, fluid);
+    QFETCH(QStringList, units);
+    QFETCH(QStringList, typed);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("case.json");
+
+    pick(choices);
+    window = openWithShortcut();
+    QVERIFY(window);
+    QVERIFY(guitest::choose(window->findChild<QComboBox *>("FluidCombo"), fluid));
+    for (const QString &u : units)
+        QVERIFY(guitest::choose(unit(u.section('=', 0, 0)), u.section('=', 1)));
+    for (const QString &t : typed)
+        type(t.section('=', 0, 0), t.section('=', 1));
+    const auto entered = [this] {
+        QStringList all;
+        for (QLineEdit *e : window->findChildren<QLineEdit *>())
+            if (!e->isReadOnly())
+                all << e->objectName() + "=" + e->text();
+        for (QComboBox *c : window->findChildren<QComboBox *>())
+            all << c->objectName() + "=" + c->currentText();
+        for (int r = 0; r < results()->rowCount(); ++r)
+            all << cell(r, "Nu");
+        return all;
+    };
+    const QStringList before = entered();
+    const QList<int> selection = ExternalFlowTestAccess(*dialog).selection();
+    // The watchdog would close the file dialog before it is answered: it rests meanwhile.
+    watchdog.reset();
+    const bool saved = answerFileDialog(path, [this] { QTest::mouseClick(window->findChild<QPushButton *>("SaveCase"), Qt::LeftButton); });
+    watchdog = std::make_unique<guitest::ModalWatchdog>();
+    QVERIFY(saved);
+    QVERIFY(QFile::exists(path));
+
+    // A fresh calculator, nothing chosen: opening the case chooses its items and fills the fields.
+    dialog.reset();
+    init();
+    window = openWithShortcut();
+    QVERIFY(window);
+    watchdog.reset();
+    const bool opened = answerFileDialog(path, [this] { QTest::mouseClick(window->findChild<QPushButton *>("OpenCase"), Qt::LeftButton); });
+    watchdog = std::make_unique<guitest::ModalWatchdog>();
+    QVERIFY(opened);
+    QCOMPARE(ExternalFlowTestAccess(*dialog).selection(), selection);
+    QCOMPARE(entered(), before);
 }
 
 NUSSELT_GUI_TEST_MAIN(FlowWindow)
