@@ -254,12 +254,14 @@ std::vector<double> spacedValues(double start, double end, int count, bool logar
         return out;
     if (count == 1)
         return {start};
+    // Decimal logarithms, so that a sweep from one power of ten to another steps through whole
+    // decades exactly: correlations change coefficients at round Re such as 40 or 1000.
     const bool useLog = logarithmic && start > 0.0 && end > 0.0;
-    const double a = useLog ? std::log(start) : start;
-    const double b = useLog ? std::log(end) : end;
+    const double a = useLog ? std::log10(start) : start;
+    const double b = useLog ? std::log10(end) : end;
     for (int i = 0; i < count; ++i) {
         const double t = a + (b - a) * i / (count - 1);
-        out.push_back(useLog ? std::exp(t) : t);
+        out.push_back(useLog ? std::pow(10.0, t) : t);
     }
     out.front() = start;
     out.back() = end;

@@ -429,12 +429,14 @@ void ChartPanel::exportDialog()
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setNameFilters({tr("PNG image (*.png)"), tr("SVG drawing (*.svg)"), tr("CSV table of the points (*.csv)")});
-    dialog->setDefaultSuffix(QStringLiteral("png"));
-    connect(dialog, &QFileDialog::filterSelected, dialog, [dialog](const QString &filter) {
-        const qsizetype star = filter.indexOf(QLatin1String("*."));
-        dialog->setDefaultSuffix(filter.mid(star + 2, 3));
-    });
-    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+    connect(dialog, &QFileDialog::fileSelected, this, [this, dialog](const QString &chosen) {
+        // A name typed without an ending gets the one of the chosen file type.
+        QString path = chosen;
+        if (QFileInfo(path).suffix().isEmpty()) {
+            const QString filter = dialog->selectedNameFilter();
+            const qsizetype star = filter.indexOf(QLatin1String("*."));
+            path += QLatin1Char('.') + filter.mid(star + 2, 3);
+        }
         QString why;
         if (!exportTo(path, &why))
             QMessageBox::warning(this, tr("Export Plot"), why);
