@@ -165,7 +165,7 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
         rowCaptions << QString::fromUtf8(row.caption);
     ui.PropertiesTable->setVerticalHeaderLabels(rowCaptions);
     ui.PropertiesTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    ui.PropertiesTable->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    ui.PropertiesTable->resizeRowsToContents();
     // All six rows in view: the table is short, a scroll bar would only hide a property.
     ui.PropertiesTable->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ui.PropertiesTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -173,7 +173,6 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
 
     ui.ResultsTable->setColumnCount(ColCount);
     ui.ResultsTable->verticalHeader()->hide();
-    ui.ResultsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui.ResultsTable->horizontalHeader()->setStretchLastSection(true);
     ui.ResultsTable->setWordWrap(true);
 
@@ -533,6 +532,8 @@ void FlowConditions::showResults()
         if (!res.nusselt)
             set(ColName, fromView(res.name) + tr(" (no value here)"));
     }
+    // Sized once per update: a ResizeToContents header would measure every column at every item.
+    table->resizeColumnsToContents();
     table->resizeRowsToContents();
 }
 
