@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace nusselt::cli {
@@ -24,6 +25,68 @@ bool equalsIgnoringCase(std::string_view a, std::string_view lowerB)
         if (c != lowerB[i])
             return false;
     }
+    return true;
+}
+
+// Powers of ten up to 1e22 are exactly doubles.
+constexpr std::array<double, 23> powersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The common plain decimal ("12.5", "-3e4"), read without from_chars when it is quick to read
+// exactly: at most 19 digits make an integer m, and with m at most 2^53 and a power of ten at most
+// 1e22, m times or divided by that power is one correctly rounded operation on exact operands,
+// the value from_chars gives. False means only "not this form": the full reading decides.
+bool readQuickly(std::string_view text, double &value)
+{
+    const char *p = text.data();
+    const char *const end = p + text.size();
+    bool negative = false;
+    if (p != end && (*p == '-' || *p == '+')) {
+        negative = *p == '-';
+        ++p;
+    }
+    std::uint64_t m = 0;
+    int digits = 0;
+    int scale = 0;
+    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits) {
+        if (digits == 19)
+            return false;
+        m = m * 10 + static_cast<unsigned>(*p - '0');
+    }
+    if (p != end && *p == '.') {
+        for (++p; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits, --scale) {
+            if (digits == 19)
+                return false;
+            m = m * 10 + static_cast<unsigned>(*p - '0');
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        bool negativeExponent = false;
+        if (p != end && (*p == '-' || *p == '+')) {
+            negativeExponent = *p == '-';
+            ++p;
+        }
+        int exponent = 0;
+        int exponentDigits = 0;
+        for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++exponentDigits) {
+            if (exponentDigits == 4)
+                return false;
+            exponent = exponent * 10 + (*p - '0');
+        }
+        if (exponentDigits == 0)
+            return false;
+        scale += negativeExponent ? -exponent : exponent;
+    }
+    if (p != end || m > (std::uint64_t{1} << 53) || scale < -22 || scale > 22)
+        return false;
+    double x = static_cast<double>(m);
+    x = scale >= 0 ? x * powersOfTen[static_cast<std::size_t>(scale)]
+                   : x / powersOfTen[static_cast<std::size_t>(-scale)];
+    value = negative ? -x : x;
     return true;
 }
 
@@ -74,6 +137,9 @@ std::string_view trimmed(std::string_view text)
 
 Reading readNumber(std::string_view text)
 {
+    double quick = 0.0;
+    if (readQuickly(text, quick))
+        return quick;
     std::string_view s = trimmed(text);
     bool negative = false;
     if (!s.empty() && (s.front() == '+' || s.front() == '-')) {
@@ -103,128 +169,194 @@ void appendShortest(std::string &out, double v)
     out.append(buf.data(), r.ptr);
 }
 
-void appendShown(std::string &out, double v)
-{
-    if (std::isnan(v)) {
-        out += "nan";
-        return;
-    }
-    if (std::isinf(v)) {
-        out += v < 0 ? "-inf" : "inf";
-        return;
-    }
-    if (v == 0.0) {
-        out += '0';
-        return;
-    }
-    // Six significant digits, correctly rounded (ties to even), as d.ddddde[+-]x.
-    std::array<char, 40> six;
-    auto r = std::to_chars(six.data(), six.data() + six.size(), v, std::chars_format::scientific, 5);
-    std::string_view s6(six.data(), static_cast<std::size_t>(r.ptr - six.data()));
+namespace {
 
-    // Qt rounds an exact half up in magnitude. Only a value whose decimal expansion ends in 5 at
-    // the seventh digit is such a half: look closer only then.
-    std::array<char, 800> wide;
-    auto r7 = std::to_chars(wide.data(), wide.data() + wide.size(), v,
-                            std::chars_format::scientific, 6);
-    std::string_view s7(wide.data(), static_cast<std::size_t>(r7.ptr - wide.data()));
-    const std::size_t sign = v < 0 ? 1 : 0;
-    bool half = s7[sign + 7] == '5';
-    // Twenty-five digits settle nearly every case cheaply; the full expansion (767 digits at
+// Six significant digits of a finite, non-zero magnitude: digits in [100000, 999999] and the
+// decimal exponent of the first one, rounded as Qt rounds (to nearest, exact halves up).
+struct SixDigits {
+    std::uint32_t digits = 0;
+    int exponent = 0;
+};
+
+// d.ddddde[+-]x as to_chars writes it (scientific, at least five digits after the point): the
+// first six digits, truncated, and the exponent.
+SixDigits sixDigitsOf(std::string_view scientific)
+{
+    SixDigits out;
+    out.digits = static_cast<std::uint32_t>(scientific[0] - '0');
+    for (std::size_t i = 2; i < 7; ++i)
+        out.digits = out.digits * 10 + static_cast<std::uint32_t>(scientific[i] - '0');
+    const std::size_t e = scientific.find('e');
+    const char *exponent = scientific.data() + e + 1;
+    if (*exponent == '+')
+        ++exponent;
+    std::from_chars(exponent, scientific.data() + scientific.size(), out.exponent);
+    return out;
+}
+
+// From the decimal expansion, which to_chars writes correctly rounded with ties to even; a value
+// that is an exact half at the seventh digit is rounded up instead.
+SixDigits sixDigitsExact(double a)
+{
+    std::array<char, 40> six;
+    const auto r6 = std::to_chars(six.data(), six.data() + six.size(), a,
+                                  std::chars_format::scientific, 5);
+
+    // Only a value whose expansion has 5 at the seventh digit can be such a half: look closer
+    // only then. Twenty-five digits settle nearly every case; the full expansion (767 digits at
     // most) only a true candidate.
+    std::array<char, 800> wide;
+    const auto r7 = std::to_chars(wide.data(), wide.data() + wide.size(), a,
+                                  std::chars_format::scientific, 6);
+    std::string_view exact(wide.data(), static_cast<std::size_t>(r7.ptr - wide.data()));
+    bool half = exact[7] == '5';
     for (const int precision : {24, 767}) {
         if (!half)
             break;
-        auto rx = std::to_chars(wide.data(), wide.data() + wide.size(), v,
-                                std::chars_format::scientific, precision);
-        std::string_view exact(wide.data(), static_cast<std::size_t>(rx.ptr - wide.data()));
+        const auto rx = std::to_chars(wide.data(), wide.data() + wide.size(), a,
+                                      std::chars_format::scientific, precision);
+        exact = std::string_view(wide.data(), static_cast<std::size_t>(rx.ptr - wide.data()));
         const std::size_t e = exact.find('e');
-        half = exact[sign + 7] == '5' &&
-               exact.substr(sign + 8, e - sign - 8).find_first_not_of('0') == std::string_view::npos;
+        half = exact[7] == '5' && exact.substr(8, e - 8).find_first_not_of('0') == std::string_view::npos;
     }
-    if (half) {
-        auto rx = std::to_chars(wide.data(), wide.data() + wide.size(), v,
-                                std::chars_format::scientific, 767);
-        std::string_view exact(wide.data(), static_cast<std::size_t>(rx.ptr - wide.data()));
-        const std::size_t e = exact.find('e');
-        {
-            // Digits d.ddddd of the truncated value, plus one in the last place.
-            std::array<char, 7> digits{};
-            int exponent = 0;
-            std::from_chars(exact.data() + e + 1 + (exact[e + 1] == '+' ? 1 : 0),
-                            exact.data() + exact.size(), exponent);
-            digits[0] = exact[sign];
-            std::memcpy(digits.data() + 1, exact.data() + sign + 2, 5);
-            int i = 5;
-            while (i >= 0 && digits[static_cast<std::size_t>(i)] == '9') {
-                digits[static_cast<std::size_t>(i)] = '0';
-                --i;
-            }
-            if (i < 0) {
-                digits[0] = '1';
-                ++exponent;
-            } else {
-                ++digits[static_cast<std::size_t>(i)];
-            }
-            // Rebuild s6 in the same form to_chars writes.
-            char *p = six.data();
-            if (sign)
-                *p++ = '-';
-            *p++ = digits[0];
-            *p++ = '.';
-            std::memcpy(p, digits.data() + 1, 5);
-            p += 5;
-            *p++ = 'e';
-            *p++ = exponent < 0 ? '-' : '+';
-            const int mag = exponent < 0 ? -exponent : exponent;
-            if (mag < 10)
-                *p++ = '0';
-            p = std::to_chars(p, six.data() + six.size(), mag).ptr;
-            s6 = std::string_view(six.data(), static_cast<std::size_t>(p - six.data()));
-        }
+    if (!half)
+        return sixDigitsOf(std::string_view(six.data(), static_cast<std::size_t>(r6.ptr - six.data())));
+    SixDigits up = sixDigitsOf(exact);
+    if (++up.digits == 1000000) {
+        up.digits = 100000;
+        ++up.exponent;
     }
+    return up;
+}
 
-    const std::size_t e = s6.find('e');
-    int exponent = 0;
-    std::from_chars(s6.data() + e + 1 + (s6[e + 1] == '+' ? 1 : 0), s6.data() + s6.size(),
-                    exponent);
+// Powers of ten up to 1e22 are doubles exactly, so a times or divided by one of them is the
+// exact scaled value correctly rounded: in [1e5, 1e6] it is off by at most 1.2e-10. Unless its
+// fraction lies within 1e-9 of one half, rounding it to an integer rounds the exact value alike.
+// False when the value is too close to a half to say, or too large or small for the table.
+bool sixDigitsFast(double a, SixDigits &out)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &a, sizeof bits);
+    const int binaryExponent = static_cast<int>((bits >> 52) & 0x7ff) - 1023;
+    if (binaryExponent < -60 || binaryExponent > 80)
+        return false;
+    // floor(binaryExponent * log10(2)), give or take one: corrected below.
+    const int t = binaryExponent * 78913;
+    const int estimate = t >= 0 ? t >> 18 : -((-t + (1 << 18) - 1) >> 18);
+    int k = 5 - estimate;
+    double r = 0.0;
+    for (int tries = 0;; ++tries) {
+        if (tries == 3 || k > 22 || k < -22)
+            return false;
+        r = k >= 0 ? a * powersOfTen[static_cast<std::size_t>(k)]
+                   : a / powersOfTen[static_cast<std::size_t>(-k)];
+        if (r < 1e5)
+            ++k;
+        else if (r > 1e6)
+            --k;
+        else
+            break;
+    }
+    std::uint32_t n = static_cast<std::uint32_t>(r);
+    const double fraction = r - n;
+    if (std::fabs(fraction - 0.5) < 1e-9)
+        return false;
+    if (fraction > 0.5)
+        ++n;
+    out.exponent = 5 - k;
+    if (n == 1000000) {
+        n = 100000;
+        ++out.exponent;
+    }
+    out.digits = n;
+    return true;
+}
+
+char *put(char *p, std::string_view text)
+{
+    std::memcpy(p, text.data(), text.size());
+    return p + text.size();
+}
+
+} // namespace
+
+char *writeShown(char *p, double v)
+{
+    if (std::isnan(v))
+        return put(p, "nan");
+    if (std::isinf(v))
+        return put(p, v < 0 ? "-inf" : "inf");
+    if (v == 0.0) {
+        *p++ = '0';
+        return p;
+    }
+    const double a = std::fabs(v);
+    SixDigits six;
+    if (!sixDigitsFast(a, six))
+        six = sixDigitsExact(a);
+
     // Mantissa digits without the point, trailing zeros dropped.
     std::array<char, 6> digits{};
-    digits[0] = s6[sign];
-    std::memcpy(digits.data() + 1, s6.data() + sign + 2, 5);
-    std::size_t n = 6;
-    while (n > 1 && digits[n - 1] == '0')
-        --n;
-    if (sign)
-        out += '-';
+    std::uint32_t n = six.digits;
+    for (std::size_t i = 6; i-- > 0;) {
+        digits[i] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    }
+    std::size_t count = 6;
+    while (count > 1 && digits[count - 1] == '0')
+        --count;
+    const int exponent = six.exponent;
+    if (v < 0)
+        *p++ = '-';
     if (exponent < -4 || exponent >= 6) {
-        out += digits[0];
-        if (n > 1) {
-            out += '.';
-            out.append(digits.data() + 1, n - 1);
+        *p++ = digits[0];
+        if (count > 1) {
+            *p++ = '.';
+            p = put(p, std::string_view(digits.data() + 1, count - 1));
         }
-        out += 'e';
-        out += exponent < 0 ? '-' : '+';
+        *p++ = 'e';
+        *p++ = exponent < 0 ? '-' : '+';
         const int mag = exponent < 0 ? -exponent : exponent;
         if (mag < 10)
-            out += '0';
-        std::array<char, 8> eb;
-        out.append(eb.data(), std::to_chars(eb.data(), eb.data() + eb.size(), mag).ptr);
-    } else if (exponent < 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-exponent - 1), '0');
-        out.append(digits.data(), n);
-    } else {
-        const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
-        if (n <= intDigits) {
-            out.append(digits.data(), n);
-            out.append(intDigits - n, '0');
-        } else {
-            out.append(digits.data(), intDigits);
-            out += '.';
-            out.append(digits.data() + intDigits, n - intDigits);
-        }
+            *p++ = '0';
+        return std::to_chars(p, p + 3, mag).ptr;
     }
+    if (exponent < 0) {
+        p = put(p, "0.");
+        for (int i = -1; i > exponent; --i)
+            *p++ = '0';
+        return put(p, std::string_view(digits.data(), count));
+    }
+    const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
+    if (count <= intDigits) {
+        p = put(p, std::string_view(digits.data(), count));
+        for (std::size_t i = count; i < intDigits; ++i)
+            *p++ = '0';
+        return p;
+    }
+    p = put(p, std::string_view(digits.data(), intDigits));
+    *p++ = '.';
+    return put(p, std::string_view(digits.data() + intDigits, count - intDigits));
+}
+
+void appendShown(std::string &out, double v)
+{
+    std::array<char, shownMax> buf;
+    out.append(buf.data(), writeShown(buf.data(), v));
+}
+
+char *writeField(char *p, const Shown &shown)
+{
+    switch (shown.kind) {
+    case Shown::Kind::Number:
+        return put(writeShown(p, shown.value), shown.text);
+    case Shown::Kind::Text:
+        return put(p, shown.text);
+    case Shown::Kind::Keep:
+    case Shown::Kind::Clear:
+        break;
+    }
+    return p;
 }
 
 void appendField(std::string &out, const Shown &shown)

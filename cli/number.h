@@ -6,6 +6,7 @@
 
 #include "engine.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -25,10 +26,18 @@ std::string_view trimmed(std::string_view text);
 // from zero (Qt's rounding; printf's %.6g rounds them to even), negative zero as "0".
 void appendShown(std::string &out, double v);
 
+// The same text written at out, which must have room for shownMax bytes; returns its end.
+inline constexpr std::size_t shownMax = 16; // "-1.23457e-308" and the like
+char *writeShown(char *out, double v);
+
 // Appends the shortest text that reads back as exactly v (std::to_chars).
 void appendShortest(std::string &out, double v);
 
 // The text a calculator field shows for an engine answer (empty for Clear and Keep).
 void appendField(std::string &out, const Shown &shown);
+
+// The same text written at out, which must have room for fieldMax(shown) bytes; returns its end.
+inline std::size_t fieldMax(const Shown &shown) { return shownMax + shown.text.size(); }
+char *writeField(char *out, const Shown &shown);
 
 } // namespace nusselt::cli

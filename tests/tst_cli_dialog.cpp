@@ -11,6 +11,7 @@
 #include <QRandomGenerator>
 
 #include <cmath>
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -60,6 +61,9 @@ private slots:
     void readsAsQtReads_data();
     void readsAsQtReads();
     void writesAsQtWrites();
+    void writesAsQtWritesAtEdges_data();
+    void writesAsQtWritesAtEdges();
+    void readsDecimalsAsQtReads();
     void sameFieldsAsTheDialog();
 
 private:
@@ -122,6 +126,64 @@ void CliMatchesDialog::writesAsQtWrites()
         if (QString::fromStdString(ours) != qt)
             QFAIL(qPrintable(QString("%1: Qt %2, ours %3").arg(v, 0, 'g', 17).arg(qt,
                                                                                    QString::fromStdString(ours))));
+    }
+}
+
+// Where a six-digit text is hardest to get right: the neighbours of exact halves at the seventh
+// digit, of powers of ten and of values that round up into the next decade, from the smallest to
+// the largest magnitudes.
+void CliMatchesDialog::writesAsQtWritesAtEdges_data()
+{
+    QTest::addColumn<double>("centre"); // its two neighbouring doubles are checked as well
+    QRandomGenerator rng(1961);
+    for (int e = -30; e <= 30; ++e) {
+        const double scale = std::pow(10.0, e);
+        const QByteArray at = QByteArray::number(e);
+        QTest::newRow("half e" + at) << (rng.bounded(100000, 1000000) + 0.5) * scale;
+        QTest::newRow("power e" + at) << scale;
+        QTest::newRow("decade e" + at) << 9.999995 * scale;
+        QTest::newRow("decade below e" + at) << 9.9999949999 * scale;
+    }
+    for (const int b : {-1074, -1022, -70, -61, -60, -59, 79, 80, 81, 1023})
+        QTest::newRow(("2^" + QByteArray::number(b)).constData()) << std::ldexp(1.0, b) * 1.2345665;
+}
+
+void CliMatchesDialog::writesAsQtWritesAtEdges()
+{
+    QFETCH(double, centre);
+    for (const double v : {std::nextafter(centre, 0.0), centre, std::nextafter(centre, HUGE_VAL)}) {
+        for (const double signed_ : {v, -v}) {
+            std::string ours;
+            nusselt::cli::appendShown(ours, signed_);
+            QCOMPARE(QString::fromStdString(ours), QString::number(signed_, 'g', 6));
+        }
+    }
+}
+
+// Decimal texts of 1 to 21 digits, a point anywhere, exponents to +-40: read as Qt reads them,
+// to the last bit.
+void CliMatchesDialog::readsDecimalsAsQtReads()
+{
+    QRandomGenerator rng(1642);
+    for (int i = 0; i < 50000; ++i) {
+        QString text;
+        if (rng.bounded(4) == 0)
+            text += rng.bounded(2) ? '-' : '+';
+        const int digits = 1 + rng.bounded(21);
+        const int point = rng.bounded(digits + 2);
+        for (int d = 0; d < digits; ++d) {
+            if (d == point)
+                text += '.';
+            text += QChar('0' + rng.bounded(10));
+        }
+        if (rng.bounded(2))
+            text += QString(rng.bounded(2) ? "e" : "E") + QString::number(rng.bounded(-40, 41));
+        bool ok = false;
+        const double qt = text.toDouble(&ok);
+        const nusselt::Reading ours = nusselt::cli::readNumber(text.toStdString());
+        QVERIFY2(ours.has_value() == ok, qPrintable(text));
+        if (ok)
+            QVERIFY2(std::memcmp(&qt, &*ours, sizeof qt) == 0, qPrintable(text));
     }
 }
 
