@@ -93,7 +93,7 @@ ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
     for (QLogValueAxis *axis : {axisX, axisY}) {
         axis->setBase(10.0);
         axis->setLabelFormat(QStringLiteral("%g"));
-        axis->setMinorTickCount(-1);
+        axis->setMinorTickCount(0);
     }
     chart->addAxis(axisX, Qt::AlignBottom);
     chart->addAxis(axisY, Qt::AlignLeft);
@@ -281,17 +281,23 @@ void ChartPanel::redraw()
         }
     }
 
-    if (coefficient) {
-        axisX->setTitleText(tr("Velocity V (%1)").arg(fromView(vUnit.symbol)));
-        axisY->setTitleText(tr("Heat transfer coefficient h (%1)").arg(fromView(hUnit.symbol)));
-    } else {
-        axisX->setTitleText(tr("Reynolds number Re"));
-        axisY->setTitleText(tr("Nusselt number Nu"));
-    }
+    // Titles and ranges only when they change: each change lays out the axis labels again, which
+    // costs more than moving every point of every curve.
+    const QString xTitle = coefficient ? tr("Velocity V (%1)").arg(fromView(vUnit.symbol)) : tr("Reynolds number Re");
+    const QString yTitle = coefficient ? tr("Heat transfer coefficient h (%1)").arg(fromView(hUnit.symbol))
+                                       : tr("Nusselt number Nu");
+    if (axisX->titleText() != xTitle)
+        axisX->setTitleText(xTitle);
+    if (axisY->titleText() != yTitle)
+        axisY->setTitleText(yTitle);
     if (xMax > 0.0) {
-        axisX->setRange(xMin, xMax);
         // Whole decades around the values, so that the log axis labels land on powers of ten.
-        axisY->setRange(std::pow(10.0, std::floor(std::log10(yMin))), std::pow(10.0, std::ceil(std::log10(yMax))));
+        const double yLo = std::pow(10.0, std::floor(std::log10(yMin)));
+        const double yHi = std::pow(10.0, std::ceil(std::log10(yMax)));
+        if (axisX->min() != xMin || axisX->max() != xMax)
+            axisX->setRange(xMin, xMax);
+        if (axisY->min() != yLo || axisY->max() != yHi)
+            axisY->setRange(yLo, yHi);
     }
 
     if (curves.empty()) {

@@ -1,0 +1,152 @@
+// One plot update of the cylinder (four correlations, each solid inside its range and dashed
+// outside) as the window asks for it on every keystroke, beside the Qt-free curve sampling alone;
+// the same in the h-against-velocity view, which evaluates the physical problem per sample. And
+// sweeps of 1000 steps, dimensionless and physical. Goal: an update well under 5 ms.
+
+#include "curves.h"
+#include "plotpanel.h"
+#include "sweep.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace nusselt;
+
+namespace {
+
+plot::PlotInputs cylinder(double re)
+{
+    plot::PlotInputs in;
+    in.selection = Selection{2, 0, 0, 0, 0};
+    in.inputs.reynolds = re;
+    in.inputs.prandtl = 0.7;
+    in.inputs.prandtlSurface = 0.7;
+    physics::Problem p;
+    p.selection = in.selection;
+    p.velocity = re / 600.0; // about Re 6000 at 10 m/s across 12.7 mm of air
+    p.length = 0.0127;
+    p.freeStreamTemperature = 299.35;
+    p.surfaceTemperature = 401.55;
+    in.problem = p;
+    return in;
+}
+
+struct Panel {
+    QWidget host;
+    plot::PlotPanel *panel = nullptr;
+    Panel()
+    {
+        QString error;
+        panel = plot::createPlotPanel(&host, &error, {QStringLiteral(NUSSELT_PLOT_BUILD_DIR)});
+        if (!panel)
+            qFatal("%s", qPrintable(error));
+        panel->widget()->resize(800, 520);
+        host.resize(800, 520);
+        host.show();
+        QApplication::processEvents();
+    }
+};
+
+Panel &panel()
+{
+    static Panel p;
+    return p;
+}
+
+// Qt-free: the four curves' points for the Nu-Re view.
+void curvesOnly(benchmark::State &state)
+{
+    double re = 6000;
+    for (auto _ : state) {
+        re = re == 6000 ? 6100 : 6000;
+        const auto op = physics::operatingPoints(Selection{2, 0, 0, 0, 0}, cylinder(re).inputs);
+        auto curves = physics::nusseltCurves(op, physics::reynoldsSpan(op), 160);
+        benchmark::DoNotOptimize(curves);
+    }
+}
+BENCHMARK(curvesOnly)->Unit(benchmark::kMicrosecond);
+
+// The whole update: curves, replace() on each series, axes, and the repaint that follows.
+void updateAndPaint(benchmark::State &state, int view)
+{
+    Panel &p = panel();
+    auto *mode = p.panel->widget()->findChild<QComboBox *>(QStringLiteral("PlotMode"));
+    p.panel->setInputs(cylinder(6000));
+    mode->setCurrentIndex(view);
+    QApplication::processEvents();
+    double re = 6000;
+    for (auto _ : state) {
+        re = re == 6000 ? 6100 : 6000;
+        p.panel->setInputs(cylinder(re));
+        p.panel->widget()->repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK_CAPTURE(updateAndPaint, nu_against_re, 0)->Unit(benchmark::kMillisecond);
+
+// Baselines: the update without its repaint, and a repaint of an unchanged chart.
+void updateOnly(benchmark::State &state)
+{
+    Panel &p = panel();
+    p.panel->setInputs(cylinder(6000));
+    QApplication::processEvents();
+    double re = 6000;
+    for (auto _ : state) {
+        re = re == 6000 ? 6100 : 6000;
+        p.panel->setInputs(cylinder(re));
+    }
+    QApplication::processEvents();
+}
+BENCHMARK(updateOnly)->Unit(benchmark::kMillisecond);
+
+void paintOnly(benchmark::State &state)
+{
+    Panel &p = panel();
+    p.panel->setInputs(cylinder(6000));
+    QApplication::processEvents();
+    for (auto _ : state) {
+        p.panel->widget()->repaint();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(paintOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(updateAndPaint, h_against_velocity, 1)->Unit(benchmark::kMillisecond);
+
+void sweepDimensionless(benchmark::State &state)
+{
+    const auto values = physics::spacedValues(1, 1e6, 1000, true);
+    const Inputs in = cylinder(6000).inputs;
+    for (auto _ : state) {
+        auto t = physics::sweep(Selection{2, 0, 0, 0, 0}, in, physics::SweepInput::Reynolds, values);
+        benchmark::DoNotOptimize(t);
+    }
+}
+BENCHMARK(sweepDimensionless)->Unit(benchmark::kMillisecond);
+
+void sweepPhysical(benchmark::State &state)
+{
+    const auto values = physics::spacedValues(280, 380, 1000, false);
+    const physics::Problem p = *cylinder(6000).problem;
+    for (auto _ : state) {
+        auto t = physics::sweep(p, physics::SweepInput::SurfaceTemperature, values);
+        benchmark::DoNotOptimize(t);
+    }
+}
+BENCHMARK(sweepPhysical)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
