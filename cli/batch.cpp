@@ -76,45 +76,54 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
     }
     writer.endRow();
 
+    // Everything per row lives out here and is reused: a row allocates nothing unless its error
+    // text outgrows the longest one before.
     Given given;
     Request request;
     Answer result;
     std::string text;
+    std::string error;
     text.reserve(256);
+    error.reserve(256);
     while (reader.next()) {
         ++status.rows;
         given.fill(std::nullopt);
-        for (std::size_t i = 0; i < columns; ++i)
-            writer.cell(i < reader.size() ? reader.field(i) : std::string_view());
+        const std::size_t cells = reader.size();
+        std::string_view verbatim;
+        if (cells == columns && reader.plain(verbatim)) {
+            writer.cells(verbatim);
+        } else {
+            for (std::size_t i = 0; i < columns; ++i)
+                writer.cell(i < cells ? reader.field(i) : std::string_view());
+        }
 
-        std::string error;
+        error.clear();
         bool answered = false;
         if (!reader.fault().empty()) {
             error = reader.fault();
-        } else if (reader.size() != columns) {
-            error = "the row has " + std::to_string(reader.size()) + " cells, the header " +
+        } else if (cells != columns) {
+            error = "the row has " + std::to_string(cells) + " cells, the header " +
                     std::to_string(columns);
         } else {
-            for (std::size_t i = 0; i < columns; ++i)
-                if (!reader.field(i).empty())
-                    given[static_cast<std::size_t>(keys[i])] = reader.field(i);
+            for (std::size_t i = 0; i < columns; ++i) {
+                const std::string_view cell = reader.field(i);
+                if (!cell.empty())
+                    given[static_cast<std::size_t>(keys[i])] = cell;
+            }
             if (std::optional<Fault> fault = buildRequest(given, request)) {
                 error = std::move(fault->message);
             } else {
                 answer(request, result);
                 if (result.invalid() || result.refused())
-                    error = failureText(result);
+                    appendFailureText(error, result);
                 else
                     answered = true;
             }
         }
 
         if (answered) {
-            for (const Shown *s : fieldsOf(result.outcome)) {
-                text.clear();
-                appendField(text, *s);
-                writer.cell(text);
-            }
+            for (const Shown *s : fieldsOf(result.outcome))
+                writer.cellWith(fieldMax(*s), [s](char *at) { return writeField(at, *s); });
             writer.cell({});
         } else {
             ++status.failedRows;

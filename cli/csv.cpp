@@ -1,8 +1,24 @@
 #include "csv.h"
 
+#include <algorithm>
+#include <array>
+
 namespace nusselt::cli {
 namespace {
 constexpr std::size_t chunk = std::size_t{1} << 20;
+
+// Bytes that end an unquoted field or make a cell need quotes.
+constexpr std::array<bool, 256> special = [] {
+    std::array<bool, 256> table{};
+    for (const unsigned char c : {',', '"', '\r', '\n'})
+        table[c] = true;
+    return table;
+}();
+
+bool isSpecial(char c)
+{
+    return special[static_cast<unsigned char>(c)];
+}
 } // namespace
 
 CsvReader::CsvReader(std::FILE *input, std::size_t maxRecordBytes)
@@ -32,6 +48,53 @@ void CsvReader::endField()
 }
 
 bool CsvReader::next()
+{
+    faultText = {};
+    if (!atStart && nextPlain())
+        return true;
+    return nextAnyForm();
+}
+
+// The common record: wholly in the buffer, not blank, no quote in it. Its fields are found in
+// place and nothing is copied; any other record is left for nextAnyForm, nothing consumed.
+bool CsvReader::nextPlain()
+{
+    std::size_t at = pos;
+    if (skipLf && at < len && buffer[at] == '\n')
+        ++at;
+    if (at == len)
+        return false;
+    const char *const begin = buffer.data() + at;
+    const char *const stop = buffer.data() + len;
+    if (*begin == '\n' || *begin == '\r')
+        return false;
+    ends.clear();
+    const char *p = begin;
+    for (;;) {
+        while (p != stop && !isSpecial(*p))
+            ++p;
+        if (p == stop || *p == '"')
+            return false;
+        if (*p != ',')
+            break;
+        ends.push_back(static_cast<std::size_t>(p - begin));
+        ++p;
+    }
+    const std::size_t size = static_cast<std::size_t>(p - begin);
+    if (size > maxRecord)
+        return false;
+    ends.push_back(size);
+    base = begin;
+    gap = 1;
+    plainSize = size;
+    isPlain = true;
+    skipLf = *p == '\r';
+    pos = static_cast<std::size_t>(p - buffer.data()) + 1;
+    startLine = currentLine++;
+    return true;
+}
+
+bool CsvReader::nextAnyForm()
 {
     record.clear();
     ends.clear();
@@ -140,12 +203,16 @@ bool CsvReader::next()
     }
     if (truncated)
         faultText = "record too long";
+    base = record.data();
+    gap = 0;
+    plainSize = 0;
+    isPlain = false;
     return true;
 }
 
-CsvWriter::CsvWriter(std::FILE *output) : out(output)
+CsvWriter::CsvWriter(std::FILE *output)
+    : out(output), data(new char[chunk + 4096]), capacity(chunk + 4096)
 {
-    buffer.reserve(chunk + 4096);
 }
 
 CsvWriter::~CsvWriter()
@@ -153,38 +220,76 @@ CsvWriter::~CsvWriter()
     flush();
 }
 
+bool CsvWriter::needsQuotes(std::string_view text)
+{
+    for (const char c : text)
+        if (isSpecial(c))
+            return true;
+    return false;
+}
+
+void CsvWriter::grow(std::size_t more)
+{
+    const std::size_t wanted = std::max(capacity * 2, used + more);
+    std::unique_ptr<char[]> bigger(new char[wanted]);
+    std::memcpy(bigger.get(), data.get(), used);
+    data = std::move(bigger);
+    capacity = wanted;
+}
+
+// Quotes the text from begin to the end of the buffer in place: moved right, quotes doubled.
+void CsvWriter::quoteLast(std::size_t begin)
+{
+    std::size_t quotes = 0;
+    for (std::size_t i = begin; i < used; ++i)
+        quotes += data[i] == '"';
+    reserve(quotes + 2);
+    char *const first = data.get() + begin;
+    char *from = data.get() + used;
+    char *to = from + quotes + 2;
+    *--to = '"';
+    while (from != first) {
+        const char c = *--from;
+        *--to = c;
+        if (c == '"')
+            *--to = '"';
+    }
+    *--to = '"';
+    used += quotes + 2;
+}
+
 void CsvWriter::cell(std::string_view text)
 {
     if (!firstInRow)
-        buffer += ',';
+        append(",");
     firstInRow = false;
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        buffer += text;
-    } else {
-        buffer += '"';
-        for (const char c : text) {
-            if (c == '"')
-                buffer += '"';
-            buffer += c;
-        }
-        buffer += '"';
-    }
+    append(text);
+    if (needsQuotes(text))
+        quoteLast(used - text.size());
+}
+
+void CsvWriter::cells(std::string_view csv)
+{
+    if (!firstInRow)
+        append(",");
+    firstInRow = false;
+    append(csv);
 }
 
 void CsvWriter::endRow()
 {
-    buffer += '\n';
+    append("\n");
     firstInRow = true;
-    if (buffer.size() >= chunk)
+    if (used >= chunk)
         flush();
 }
 
 bool CsvWriter::flush()
 {
-    if (!buffer.empty()) {
-        if (std::fwrite(buffer.data(), 1, buffer.size(), out) != buffer.size())
+    if (used > 0) {
+        if (std::fwrite(data.get(), 1, used, out) != used)
             good = false;
-        buffer.clear();
+        used = 0;
     }
     if (std::fflush(out) != 0)
         good = false;

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,8 +28,15 @@ public:
     std::size_t size() const { return ends.size(); }
     std::string_view field(std::size_t i) const
     {
-        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
-        return std::string_view(record.data() + begin, ends[i] - begin);
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1] + gap;
+        return std::string_view(base + begin, ends[i] - begin);
+    }
+    // The record as it stands in the input when that is its fields joined by commas (no quote
+    // anywhere), the line end left out; false otherwise. Valid until the next call of next().
+    bool plain(std::string_view &text) const
+    {
+        text = std::string_view(base, plainSize);
+        return isPlain;
     }
     // What is wrong with the current record's quoting or size; empty when nothing is.
     std::string_view fault() const { return faultText; }
@@ -38,6 +47,8 @@ public:
 private:
     int get();
     void endField();
+    bool nextPlain();
+    bool nextAnyForm();
 
     std::FILE *in;
     std::size_t maxRecord;
@@ -50,6 +61,12 @@ private:
     bool skipLf = false; // a CR ended the last record; an LF right after it belongs to it
     std::string record;
     std::vector<std::size_t> ends;
+    // Fields are views of base: of record (gap 0, unquoted) or, for a plain record, of buffer
+    // itself (gap 1: the comma between fields).
+    const char *base = nullptr;
+    std::size_t gap = 0;
+    std::size_t plainSize = 0;
+    bool isPlain = false;
     std::string_view faultText;
     std::uint64_t currentLine = 1;
     std::uint64_t startLine = 1;
@@ -66,13 +83,47 @@ public:
     CsvWriter &operator=(const CsvWriter &) = delete;
 
     void cell(std::string_view text);
+    // Cells already in CSV form, commas between them included (a plain record, as read).
+    void cells(std::string_view csv);
+    // One cell written in place by write(char *) -> char *end, which writes at most maxSize bytes;
+    // quoted afterwards when it needs to be.
+    template <typename Write>
+    void cellWith(std::size_t maxSize, Write write)
+    {
+        reserve(maxSize + 1);
+        if (!firstInRow)
+            data[used++] = ',';
+        firstInRow = false;
+        char *const begin = data.get() + used;
+        char *const end = write(begin);
+        used = static_cast<std::size_t>(end - data.get());
+        if (needsQuotes(std::string_view(begin, static_cast<std::size_t>(end - begin))))
+            quoteLast(static_cast<std::size_t>(begin - data.get()));
+    }
     void endRow();
     bool flush();
     bool ok() const { return good; }
 
 private:
+    static bool needsQuotes(std::string_view text);
+    void quoteLast(std::size_t begin);
+    void reserve(std::size_t more)
+    {
+        if (capacity - used < more)
+            grow(more);
+    }
+    void grow(std::size_t more);
+    void append(std::string_view text)
+    {
+        reserve(text.size());
+        std::memcpy(data.get() + used, text.data(), text.size());
+        used += text.size();
+    }
+
     std::FILE *out;
-    std::string buffer;
+    std::unique_ptr<char[]> data;
+    std::size_t used = 0;
+    std::size_t capacity = 0;
     bool firstInRow = true;
     bool good = true;
 };

@@ -136,22 +136,28 @@ void answer(const Request &request, Answer &out)
 std::string failureText(const Answer &a)
 {
     std::string text;
+    appendFailureText(text, a);
+    return text;
+}
+
+void appendFailureText(std::string &text, const Answer &a)
+{
     if (a.invalid()) {
+        const std::size_t start = text.size();
         for (const physics::Message &m : a.evaluation.messages) {
-            if (!text.empty())
+            if (text.size() > start)
                 text += "; ";
             text += physics::fieldName(m.field);
             text += ": ";
             text += m.text;
         }
-        return text;
+        return;
     }
     if (a.refused()) {
         text += a.outcome.boxText;
         text += ": ";
         appendField(text, a.outcome.note);
     }
-    return text;
 }
 
 namespace {

@@ -36,6 +36,7 @@ std::array<const Shown *, 4> fieldsOf(const Outcome &outcome);
 // "Values not entered: Enter Reynolds and Prandtl number", or the invalid inputs of a problem
 // ("Surface temperature: ..."); empty when the case was answered.
 std::string failureText(const Answer &a);
+void appendFailureText(std::string &out, const Answer &a);
 
 void writeJson(std::string &out, const Request &request, const Answer &a);
 void writeText(std::string &out, const Request &request, const Answer &a);

@@ -81,6 +81,7 @@ private slots:
     void batchHostileFiles();
     void batchBadHeader_data();
     void batchBadHeader();
+    void batchLongFileEveryForm();
     void caseFileRoundTrip();
     void caseFileThroughProgram();
 };
@@ -395,6 +396,48 @@ void Cli::batchBadHeader()
     const Run r = runProgram({"batch"}, csv);
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.contains(says), r.err.constData());
+}
+
+// Megabytes of drops, so that records straddle the reader's blocks at many offsets, in every form
+// a record takes: LF, CRLF and lone CR line ends, blank lines, quoted cells, blanks around a
+// number. Every row answers the Ranz-Marshall value 2 + 0.6 Re^1/2 Pr^1/3 and echoes its cells.
+void Cli::batchLongFileEveryForm()
+{
+    QRandomGenerator rng(4181);
+    const QList<QByteArray> ends{"\n", "\r\n", "\r", "\n", "\r\n", "\r", "\n", "\n\n", "\r\r\n", "\r\n\n"};
+    QByteArray csv = "geometry,sphere,re,pr\r\n";
+    QList<QByteArray> expected{"geometry,sphere,re,pr,nusselt,average_nusselt,note,zhukauskas,error"};
+    while (csv.size() < 5 << 20) {
+        const QByteArray re = QByteArray::number(rng.bounded(1, 100000));
+        const QByteArray pr = QByteArray::number(0.7 + rng.bounded(100) / 10.0);
+        const QByteArray nu =
+            QByteArray::number(2.0 + 0.6 * std::sqrt(re.toDouble()) * std::cbrt(pr.toDouble()), 'g', 6);
+        switch (rng.bounded(10)) {
+        case 1:
+            csv += "\"sphere\",drops,\"" + re + "\"," + pr;
+            expected << "sphere,drops," + re + ',' + pr + ",," + nu + ",,,";
+            break;
+        case 2:
+        case 3:
+            csv += "sphere,drops, " + re + "\t," + pr;
+            expected << "sphere,drops, " + re + "\t," + pr + ",," + nu + ",,,";
+            break;
+        case 4:
+            csv += "sphere,\"drops\",\"\"," + pr;
+            expected << "sphere,drops,," + pr + ",,,,,Values not entered: Enter Reynolds and Prandtl number";
+            break;
+        default:
+            csv += "sphere,drops," + re + ',' + pr;
+            expected << "sphere,drops," + re + ',' + pr + ",," + nu + ",,,";
+        }
+        csv += ends[rng.bounded(int(ends.size()))];
+    }
+    const Run r = runProgram({"batch"}, csv);
+    QCOMPARE(r.code, 1);
+    const QList<QByteArray> out = lines(r.out);
+    QCOMPARE(out.size(), expected.size());
+    for (int i = 0; i < out.size(); ++i)
+        QCOMPARE(out[i], expected[i]);
 }
 
 void Cli::caseFileRoundTrip()
