@@ -3,6 +3,7 @@
 #include "catalog.h"
 #include "externalflow.h"
 #include "fieldtext.h"
+#include "plotpanel.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -181,6 +182,23 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     connect(ui.SaveCase, &QPushButton::clicked, this, &FlowConditions::saveCase);
     connect(ui.OpenCase, &QPushButton::clicked, this, &FlowConditions::openCase);
 
+    plotButton = new QPushButton(tr("&Plot…"), this);
+    plotButton->setObjectName(QStringLiteral("PlotButton"));
+    sweepButton = new QPushButton(tr("S&weep…"), this);
+    sweepButton->setObjectName(QStringLiteral("SweepButton"));
+    plotButton->setAutoDefault(false);
+    sweepButton->setAutoDefault(false);
+    ui.ButtonRow->insertWidget(ui.ButtonRow->indexOf(ui.OpenCase) + 1, plotButton);
+    ui.ButtonRow->insertWidget(ui.ButtonRow->indexOf(plotButton) + 1, sweepButton);
+    plotMessage = new QLabel(this);
+    plotMessage->setObjectName(QStringLiteral("PlotMessage"));
+    plotMessage->setWordWrap(true);
+    plotMessage->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    plotMessage->hide();
+    ui.LeftColumn->insertWidget(ui.LeftColumn->indexOf(ui.ButtonRow), plotMessage);
+    connect(plotButton, &QPushButton::clicked, this, &FlowConditions::openPlot);
+    connect(sweepButton, &QPushButton::clicked, this, &FlowConditions::openSweep);
+
     // After the calculator's own slots (connected when its form was set up): its codes are
     // already updated when the window reads them.
     for (const char *name : {"GeometryCombo", "UniformTempCombo", "TurbulantCombo", "LiquidMetalCombo",
@@ -348,6 +366,69 @@ void FlowConditions::refresh()
     showResults();
     showNotes();
     ui.UseInCalculator->setEnabled(current.calculatorInputs.has_value());
+    if (plotPanel)
+        plotPanel->setInputs(plotInputs());
+}
+
+nusselt::plot::PlotInputs FlowConditions::plotInputs() const
+{
+    nusselt::plot::PlotInputs in;
+    in.selection = calculator.selection();
+    in.problem = problem();
+    if (current.calculatorInputs) {
+        in.inputs = *current.calculatorInputs;
+    } else {
+        // No physical problem yet: the numbers typed in the calculator.
+        const auto field = [this](const char *name) -> nusselt::Reading {
+            const auto *edit = calculator.findChild<QLineEdit *>(QLatin1String(name));
+            return edit ? nusselt::readNumber(edit->text()) : nusselt::Reading{};
+        };
+        in.inputs.reynolds = field("ReynoldsEdit");
+        in.inputs.prandtl = field("PrandtlEdit");
+        in.inputs.prandtlSurface = field("PrandtlSurfaceEdit");
+    }
+    in.velocityUnit = unitOf(Field::Velocity);
+    in.lengthUnit = unitOf(Field::Length);
+    in.heatTransferCoefficientUnit = outputUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient);
+    return in;
+}
+
+bool FlowConditions::loadPlot()
+{
+    if (plotPanel)
+        return true;
+    plotWindow = new QDialog(this);
+    plotWindow->setObjectName(QStringLiteral("PlotWindow"));
+    plotWindow->setWindowTitle(tr("Plot"));
+    QString error;
+    plotPanel = nusselt::plot::createPlotPanel(plotWindow, &error);
+    if (!plotPanel) {
+        delete plotWindow;
+        plotWindow = nullptr;
+        plotMessage->setText(error);
+        plotMessage->show();
+        return false;
+    }
+    auto *layout = new QVBoxLayout(plotWindow);
+    layout->addWidget(plotPanel->widget());
+    plotWindow->resize(820, 560);
+    plotPanel->setInputs(plotInputs());
+    return true;
+}
+
+void FlowConditions::openPlot()
+{
+    if (!loadPlot())
+        return;
+    plotWindow->show();
+    plotWindow->raise();
+    plotWindow->activateWindow();
+}
+
+void FlowConditions::openSweep()
+{
+    if (loadPlot())
+        plotPanel->openSweep();
 }
 
 void FlowConditions::showCase(const nusselt::Selection &selection)

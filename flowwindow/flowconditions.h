@@ -19,6 +19,11 @@
 
 class ExternalFlow;
 class QComboBox;
+class QPushButton;
+namespace nusselt::plot {
+class PlotPanel;
+struct PlotInputs;
+}
 class QLabel;
 class QLineEdit;
 
@@ -43,6 +48,10 @@ public:
     // Everything as entered (texts, units, fluid) with the calculator's choices; and back.
     nusselt::physics::CaseFile caseFile() const;
     void setCase(const nusselt::physics::CaseFile &caseFile);
+
+    // The plot and sweep of the window's case (the plot module, loaded on first use).
+    void openPlot();
+    void openSweep();
 
 private slots:
     void refresh();
@@ -85,7 +94,15 @@ private:
     void setTyped(nusselt::physics::Field field, const nusselt::physics::TypedValue &value);
     void chooseInCalculator(const nusselt::Selection &selection);
 
+    nusselt::plot::PlotInputs plotInputs() const;
+    bool loadPlot();
+
     ExternalFlow &calculator;
+    QPushButton *plotButton = nullptr;
+    QPushButton *sweepButton = nullptr;
+    QLabel *plotMessage = nullptr;
+    QDialog *plotWindow = nullptr;
+    nusselt::plot::PlotPanel *plotPanel = nullptr;
     Ui_FlowConditions ui;
     std::map<nusselt::physics::Field, Input> inputs;
     nusselt::physics::Evaluation current;
