@@ -87,7 +87,6 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
     error.reserve(256);
     while (reader.next()) {
         ++status.rows;
-        given.fill(std::nullopt);
         const std::size_t cells = reader.size();
         std::string_view verbatim;
         if (cells == columns && reader.plain(verbatim)) {
@@ -105,10 +104,14 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             error = "the row has " + std::to_string(cells) + " cells, the header " +
                     std::to_string(columns);
         } else {
+            // Every column's option is set or unset here; options without a column stay unset.
             for (std::size_t i = 0; i < columns; ++i) {
                 const std::string_view cell = reader.field(i);
-                if (!cell.empty())
-                    given[static_cast<std::size_t>(keys[i])] = cell;
+                std::optional<std::string_view> &option = given[static_cast<std::size_t>(keys[i])];
+                if (cell.empty())
+                    option.reset();
+                else
+                    option = cell;
             }
             if (std::optional<Fault> fault = buildRequest(given, request)) {
                 error = std::move(fault->message);
@@ -122,13 +125,16 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
         }
 
         if (answered) {
-            for (const Shown *s : fieldsOf(result.outcome))
-                writer.cellWith(fieldMax(*s), [s](char *at) { return writeField(at, *s); });
-            writer.cell({});
+            for (const Shown *s : fieldsOf(result.outcome)) {
+                if (s->kind == Shown::Kind::Number && s->text.empty())
+                    writer.unquotedCellWith(shownMax, [s](char *at) { return writeShown(at, s->value); });
+                else
+                    writer.cellWith(fieldMax(*s), [s](char *at) { return writeField(at, *s); });
+            }
+            writer.emptyCells(1);
         } else {
             ++status.failedRows;
-            for (std::size_t i = 0; i < fieldKeys.size(); ++i)
-                writer.cell({});
+            writer.emptyCells(fieldKeys.size());
             writer.cell(error);
         }
         if (physicalColumns) {

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <array>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace nusselt::cli {
 namespace {
 constexpr std::size_t chunk = std::size_t{1} << 20;
@@ -18,6 +22,52 @@ constexpr std::array<bool, 256> special = [] {
 bool isSpecial(char c)
 {
     return special[static_cast<unsigned char>(c)];
+}
+
+#if defined(__SSE2__)
+// Sixteen bytes at a time: a mask of the commas and one of the quotes and line ends.
+struct Masks {
+    unsigned commas;
+    unsigned others;
+};
+
+Masks masksOf(const char *p)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+    const __m128i others = _mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('"')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n'))),
+        _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')));
+    return {static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(',')))),
+            static_cast<unsigned>(_mm_movemask_epi8(others))};
+}
+#endif
+
+// Splits an unquoted record at its commas, from begin up to the first quote or line end: the
+// offsets of the commas go to ends, the return value points at that quote or line end, or is
+// stop when there is none before stop.
+const char *splitUnquoted(const char *begin, const char *stop, CsvReader::Ends &ends)
+{
+    const char *p = begin;
+#if defined(__SSE2__)
+    for (; stop - p >= 16; p += 16) {
+        Masks m = masksOf(p);
+        if (m.others != 0)
+            m.commas &= (m.others & (0u - m.others)) - 1; // only the commas before it
+        const std::size_t offset = static_cast<std::size_t>(p - begin);
+        for (; m.commas != 0; m.commas &= m.commas - 1)
+            ends.push_back(offset + static_cast<std::size_t>(__builtin_ctz(m.commas)));
+        if (m.others != 0)
+            return p + __builtin_ctz(m.others);
+    }
+#endif
+    for (; p != stop; ++p) {
+        if (!isSpecial(*p))
+            continue;
+        if (*p != ',')
+            return p;
+        ends.push_back(static_cast<std::size_t>(p - begin));
+    }
+    return stop;
 }
 } // namespace
 
@@ -69,17 +119,9 @@ bool CsvReader::nextPlain()
     if (*begin == '\n' || *begin == '\r')
         return false;
     ends.clear();
-    const char *p = begin;
-    for (;;) {
-        while (p != stop && !isSpecial(*p))
-            ++p;
-        if (p == stop || *p == '"')
-            return false;
-        if (*p != ',')
-            break;
-        ends.push_back(static_cast<std::size_t>(p - begin));
-        ++p;
-    }
+    const char *const p = splitUnquoted(begin, stop, ends);
+    if (p == stop || *p == '"')
+        return false;
     const std::size_t size = static_cast<std::size_t>(p - begin);
     if (size > maxRecord)
         return false;
@@ -222,8 +264,17 @@ CsvWriter::~CsvWriter()
 
 bool CsvWriter::needsQuotes(std::string_view text)
 {
-    for (const char c : text)
-        if (isSpecial(c))
+    const char *p = text.data();
+    const char *const end = p + text.size();
+#if defined(__SSE2__)
+    for (; end - p >= 16; p += 16) {
+        const Masks m = masksOf(p);
+        if ((m.commas | m.others) != 0)
+            return true;
+    }
+#endif
+    for (; p != end; ++p)
+        if (isSpecial(*p))
             return true;
     return false;
 }
@@ -274,6 +325,17 @@ void CsvWriter::cells(std::string_view csv)
         append(",");
     firstInRow = false;
     append(csv);
+}
+
+void CsvWriter::emptyCells(std::size_t n)
+{
+    if (n == 0)
+        return;
+    const std::size_t commas = firstInRow ? n - 1 : n;
+    reserve(commas);
+    for (std::size_t i = 0; i < commas; ++i)
+        data[used++] = ',';
+    firstInRow = false;
 }
 
 void CsvWriter::endRow()

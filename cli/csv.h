@@ -44,6 +44,26 @@ public:
     std::uint64_t line() const { return startLine; }
     bool readFailed() const { return failed; }
 
+    // Offsets where the fields end: a vector that keeps its storage and grows only in whole steps,
+    // so that adding a field is a store and a compare.
+    class Ends
+    {
+    public:
+        void clear() { count = 0; }
+        void push_back(std::size_t end)
+        {
+            if (count == storage.size())
+                storage.resize(storage.size() * 2 + 16);
+            storage[count++] = end;
+        }
+        std::size_t size() const { return count; }
+        std::size_t operator[](std::size_t i) const { return storage[i]; }
+
+    private:
+        std::vector<std::size_t> storage;
+        std::size_t count = 0;
+    };
+
 private:
     int get();
     void endField();
@@ -60,7 +80,7 @@ private:
     bool atStart = true;
     bool skipLf = false; // a CR ended the last record; an LF right after it belongs to it
     std::string record;
-    std::vector<std::size_t> ends;
+    Ends ends;
     // Fields are views of base: of record (gap 0, unquoted) or, for a plain record, of buffer
     // itself (gap 1: the comma between fields).
     const char *base = nullptr;
@@ -83,10 +103,21 @@ public:
     CsvWriter &operator=(const CsvWriter &) = delete;
 
     void cell(std::string_view text);
+    void emptyCells(std::size_t n); // n cells with nothing in them
     // Cells already in CSV form, commas between them included (a plain record, as read).
     void cells(std::string_view csv);
     // One cell written in place by write(char *) -> char *end, which writes at most maxSize bytes;
     // quoted afterwards when it needs to be.
+    // Likewise for a cell the caller knows to hold no comma, quote or line end (a number).
+    template <typename Write>
+    void unquotedCellWith(std::size_t maxSize, Write write)
+    {
+        reserve(maxSize + 1);
+        if (!firstInRow)
+            data[used++] = ',';
+        firstInRow = false;
+        used = static_cast<std::size_t>(write(data.get() + used) - data.get());
+    }
     template <typename Write>
     void cellWith(std::size_t maxSize, Write write)
     {

@@ -34,11 +34,13 @@ constexpr std::array<double, 23> powersOfTen{1e0,  1e1,  1e2,  1e3,  1e4,  1e5, 
                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The common plain decimal ("12.5", "-3e4"), read without from_chars when it is quick to read
-// exactly: at most 19 digits make an integer m, and with m at most 2^53 and a power of ten at most
+// exactly: up to 19 characters hold at most 19 digits, which make an integer m, and with m at most 2^53 and a power of ten at most
 // 1e22, m times or divided by that power is one correctly rounded operation on exact operands,
 // the value from_chars gives. False means only "not this form": the full reading decides.
 bool readQuickly(std::string_view text, double &value)
 {
+    if (text.size() > 19) // then at most 19 digits: m cannot overflow
+        return false;
     const char *p = text.data();
     const char *const end = p + text.size();
     bool negative = false;
@@ -49,17 +51,11 @@ bool readQuickly(std::string_view text, double &value)
     std::uint64_t m = 0;
     int digits = 0;
     int scale = 0;
-    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits) {
-        if (digits == 19)
-            return false;
+    for (; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits)
         m = m * 10 + static_cast<unsigned>(*p - '0');
-    }
     if (p != end && *p == '.') {
-        for (++p; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits, --scale) {
-            if (digits == 19)
-                return false;
+        for (++p; p != end && static_cast<unsigned>(*p - '0') < 10; ++p, ++digits, --scale)
             m = m * 10 + static_cast<unsigned>(*p - '0');
-        }
     }
     if (digits == 0)
         return false;
@@ -272,9 +268,19 @@ bool sixDigitsFast(double a, SixDigits &out)
     return true;
 }
 
+constexpr std::array<char, 200> twoDigits = [] {
+    std::array<char, 200> pairs{};
+    for (std::size_t i = 0; i < 100; ++i) {
+        pairs[2 * i] = static_cast<char>('0' + i / 10);
+        pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
 char *put(char *p, std::string_view text)
 {
-    std::memcpy(p, text.data(), text.size());
+    if (!text.empty()) // a Number's suffix nearly always is
+        std::memcpy(p, text.data(), text.size());
     return p + text.size();
 }
 
@@ -295,16 +301,22 @@ char *writeShown(char *p, double v)
     if (!sixDigitsFast(a, six))
         six = sixDigitsExact(a);
 
-    // Mantissa digits without the point, trailing zeros dropped.
-    std::array<char, 6> digits{};
-    std::uint32_t n = six.digits;
-    for (std::size_t i = 6; i-- > 0;) {
-        digits[i] = static_cast<char>('0' + n % 10);
-        n /= 10;
-    }
+    // The six digits, two at a time, then the trailing zeros dropped. The array is longer than
+    // the digits so that copies of them are eight bytes whatever their count: writeShown's
+    // caller gives room for shownMax bytes, more than the longest text needs.
+    std::array<char, 16> digits{};
+    const std::uint32_t n = six.digits;
+    std::memcpy(digits.data(), twoDigits.data() + 2 * (n / 10000), 2);
+    std::memcpy(digits.data() + 2, twoDigits.data() + 2 * (n / 100 % 100), 2);
+    std::memcpy(digits.data() + 4, twoDigits.data() + 2 * (n % 100), 2);
     std::size_t count = 6;
-    while (count > 1 && digits[count - 1] == '0')
+    while (digits[count - 1] == '0')
         --count;
+    const auto copy = [&p, &digits](std::size_t from, std::size_t to) {
+        std::memcpy(p, digits.data() + from, 8);
+        p += to - from;
+    };
+
     const int exponent = six.exponent;
     if (v < 0)
         *p++ = '-';
@@ -312,31 +324,36 @@ char *writeShown(char *p, double v)
         *p++ = digits[0];
         if (count > 1) {
             *p++ = '.';
-            p = put(p, std::string_view(digits.data() + 1, count - 1));
+            copy(1, count);
         }
         *p++ = 'e';
         *p++ = exponent < 0 ? '-' : '+';
         const int mag = exponent < 0 ? -exponent : exponent;
-        if (mag < 10)
-            *p++ = '0';
-        return std::to_chars(p, p + 3, mag).ptr;
+        if (mag >= 100)
+            return std::to_chars(p, p + 3, mag).ptr;
+        *p++ = static_cast<char>('0' + mag / 10);
+        *p++ = static_cast<char>('0' + mag % 10);
+        return p;
     }
     if (exponent < 0) {
-        p = put(p, "0.");
+        *p++ = '0';
+        *p++ = '.';
         for (int i = -1; i > exponent; --i)
             *p++ = '0';
-        return put(p, std::string_view(digits.data(), count));
+        copy(0, count);
+        return p;
     }
     const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
     if (count <= intDigits) {
-        p = put(p, std::string_view(digits.data(), count));
+        copy(0, count);
         for (std::size_t i = count; i < intDigits; ++i)
             *p++ = '0';
         return p;
     }
-    p = put(p, std::string_view(digits.data(), intDigits));
+    copy(0, intDigits);
     *p++ = '.';
-    return put(p, std::string_view(digits.data() + intDigits, count - intDigits));
+    copy(intDigits, count);
+    return p;
 }
 
 void appendShown(std::string &out, double v)

@@ -26,8 +26,9 @@ std::string_view trimmed(std::string_view text);
 // from zero (Qt's rounding; printf's %.6g rounds them to even), negative zero as "0".
 void appendShown(std::string &out, double v);
 
-// The same text written at out, which must have room for shownMax bytes; returns its end.
-inline constexpr std::size_t shownMax = 16; // "-1.23457e-308" and the like
+// The same text written at out, which must have room for shownMax bytes (the text is at most 13,
+// "-1.23457e-308", but the bytes after it may be written too); returns its end.
+inline constexpr std::size_t shownMax = 16;
 char *writeShown(char *out, double v);
 
 // Appends the shortest text that reads back as exactly v (std::to_chars).

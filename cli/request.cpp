@@ -41,10 +41,19 @@ std::string choices(const std::array<std::string_view, N> &words)
     return list;
 }
 
+// Faults are built out of line: the checks that pass, nearly all of them in a batch, stay small
+// enough to inline.
+template <std::size_t N>
+[[gnu::noinline, gnu::cold]] Fault notAChoice(Key key, std::string_view word,
+                                                const std::array<std::string_view, N> &words)
+{
+    return usage(optionName(key) + ": \"" + std::string(word) + "\" is not one of " + choices(words));
+}
+
 // The code of a choice (1, 2, ...), 0 when not given; a fault when the word is not a choice.
 template <std::size_t N>
-std::optional<Fault> choose(const Given &given, Key key, const std::array<std::string_view, N> &words,
-                            int &code)
+inline std::optional<Fault> choose(const Given &given, Key key,
+                                   const std::array<std::string_view, N> &words, int &code)
 {
     code = 0;
     if (!has(given, key))
@@ -56,7 +65,7 @@ std::optional<Fault> choose(const Given &given, Key key, const std::array<std::s
             return std::nullopt;
         }
     }
-    return usage(optionName(key) + ": \"" + std::string(word) + "\" is not one of " + choices(words));
+    return notAChoice(key, word, words);
 }
 
 std::string_view caseName(const Selection &s)
@@ -71,18 +80,28 @@ std::string_view caseName(const Selection &s)
     }
 }
 
-std::optional<Fault> notUsed(const Given &given, Key key, std::string_view why)
+[[gnu::noinline, gnu::cold]] Fault notUsedFault(Key key, std::string_view why)
 {
-    if (!has(given, key))
-        return std::nullopt;
     return usage(optionName(key) + " is not used by " + std::string(why));
 }
 
-std::optional<Fault> usageUnlessUnheated(const Given &given, Key key)
+inline std::optional<Fault> notUsed(const Given &given, Key key, std::string_view why)
 {
     if (!has(given, key))
         return std::nullopt;
+    return notUsedFault(key, why);
+}
+
+[[gnu::noinline, gnu::cold]] Fault onlyUnheatedFault(Key key)
+{
     return usage(optionName(key) + " is used only by a plate with an unheated starting length");
+}
+
+inline std::optional<Fault> usageUnlessUnheated(const Given &given, Key key)
+{
+    if (!has(given, key))
+        return std::nullopt;
+    return onlyUnheatedFault(key);
 }
 
 std::optional<Fault> missing(Key key, std::string_view what)
@@ -234,7 +253,8 @@ std::string optionName(Key key)
 
 std::optional<Fault> buildRequest(const Given &given, Request &request)
 {
-    request = Request{};
+    static const Request blank{}; // its units are looked up once, not for every row of a batch
+    request = blank;
     Selection &s = request.selection;
     s = Selection{0, 0, 0, 0, 0};
 
