@@ -50,7 +50,8 @@ inline constexpr const char *plotPanelFactorySymbol = "nusselt_create_plot_panel
 inline constexpr const char *plotModuleName = "nusselt_plot";
 
 // Loads the module on first use, from `extraDirectories`, then beside the executable (the build
-// tree), then where the package installs it. Never unloaded: the panels' code lives in it.
+// tree), then where the package installs it relative to the executable, then at the configured
+// install path. Never unloaded: the panels' code lives in it.
 // On failure returns nullptr and says in `error` where it looked and why it failed.
 inline PlotPanel *createPlotPanel(QWidget *parent, QString *error, const QStringList &extraDirectories = {})
 {
@@ -59,6 +60,9 @@ inline PlotPanel *createPlotPanel(QWidget *parent, QString *error, const QString
     if (!factory) {
         QStringList directories = extraDirectories;
         directories << QCoreApplication::applicationDirPath();
+#ifdef NUSSELT_PLOT_MODULE_RELATIVE_DIR
+        directories << QCoreApplication::applicationDirPath() + QStringLiteral("/" NUSSELT_PLOT_MODULE_RELATIVE_DIR);
+#endif
 #ifdef NUSSELT_PLOT_MODULE_DIR
         directories << QStringLiteral(NUSSELT_PLOT_MODULE_DIR);
 #endif

@@ -25,9 +25,10 @@ field() { sed -n "s/^ $1: //p" <<<"$info"; }
 [ "$(field Package)" = nusselt-calculator ] || fail "package name"
 [ "$(field Section)" = science ] || fail "section"
 depends=$(field Depends)
-# Taken from the binary's real shared libraries, so the Qt 6 runtime libraries must be there.
+# Taken from the binaries' real shared libraries, so the Qt 6 runtime libraries must be there,
+# Qt Charts and Qt SVG too: the plot module links them, though the program loads it only on use.
 names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6; do
+for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 libqt6charts6 libqt6svg6; do
     grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 # Not a hard dependency: without the Wayland plugin a Wayland session still runs it under Xwayland.
@@ -37,6 +38,7 @@ grep -qxF qt6-wayland <<<"$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$recommends")" 
 
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/nusselt-calculator \
+         'usr/lib/.*nusselt-calculator/libnusselt_plot\.so' \
          "usr/share/applications/$id.desktop" \
          "usr/share/metainfo/$id.metainfo.xml" \
          "usr/share/icons/hicolor/scalable/apps/$id.svg" \
