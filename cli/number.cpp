@@ -122,7 +122,7 @@ bool plainDecimal(std::string_view s)
 
 } // namespace
 
-std::string_view trimmed(std::string_view text)
+std::string_view trimmedAtEnds(std::string_view text)
 {
     while (!text.empty() && blank(text.front()))
         text.remove_prefix(1);

@@ -19,7 +19,14 @@ namespace nusselt::cli {
 Reading readNumber(std::string_view text);
 
 // Leading and trailing blanks (space, tab, line ends, vertical tab, form feed) removed.
-std::string_view trimmed(std::string_view text);
+std::string_view trimmedAtEnds(std::string_view text);
+inline std::string_view trimmed(std::string_view text)
+{
+    // Nearly every text has no blank around it: the range check says so for printable ASCII.
+    if (text.empty() || (text.front() > ' ' && text.back() > ' '))
+        return text;
+    return trimmedAtEnds(text);
+}
 
 // Appends v as QString::number(v, 'g', 6) writes it: six significant digits, trailing zeros
 // dropped, exponent form below 1e-4 and from 1e6 on ("1.23457e+06"), exact halves rounded away

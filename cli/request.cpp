@@ -253,8 +253,11 @@ std::string optionName(Key key)
 
 std::optional<Fault> buildRequest(const Given &given, Request &request)
 {
-    static const Request blank{}; // its units are looked up once, not for every row of a batch
-    request = blank;
+    // The problem is reset only for a physical case, the one that reads it: a batch of
+    // dimensionless rows copies it for none. Its default units are looked up once.
+    static const physics::Problem blankProblem{};
+    request.mode = Mode::Dimensionless;
+    request.inputs = Inputs{};
     Selection &s = request.selection;
     s = Selection{0, 0, 0, 0, 0};
 
@@ -270,6 +273,7 @@ std::optional<Fault> buildRequest(const Given &given, Request &request)
                 return usage(optionName(k) + " and " + optionName(*physicalGiven) +
                              " cannot be combined: give dimensionless numbers or a physical problem");
         request.mode = Mode::Physical;
+        request.problem = blankProblem;
     }
 
     if (auto f = checkSelection(given, s))

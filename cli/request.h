@@ -55,7 +55,7 @@ struct Request {
     Mode mode = Mode::Dimensionless;
     Selection selection;
     Inputs inputs;            // dimensionless mode
-    physics::Problem problem; // physical mode
+    physics::Problem problem; // physical mode only (buildRequest leaves it as it was otherwise)
 };
 
 // What is wrong with the options: a usage error (unknown choice, an option the case does not use,
