@@ -2,6 +2,9 @@
 
 #include "accessiblecombo.h"
 
+#include <QCoreApplication>
+#include <QShowEvent>
+
 ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
 {
@@ -16,6 +19,21 @@ ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
     // Real texts, not placeholders: they stay until the user types over them.
     ui.ReynoldsEdit->setText(QStringLiteral("Enter Reynolds #"));
     ui.PrandtlEdit->setText(QStringLiteral("Enter Prandtl #"));
+
+    // Lay the window out once, not twice. show() polishes every widget and then lays them out
+    // before any of them becomes visible; two things would each queue a second, identical pass:
+    // - a combo box that sizes itself to its items on first show drops its size hint in its
+    //   first show event and asks for a new layout. The items are final here and the font and
+    //   style are settled before the first layout, so the hint it would recompute is the one
+    //   the first pass used. Marking the combo boxes as shown once makes them keep it.
+    // - the push button answers the polish request queued at its creation with a new layout;
+    //   by the time that request is delivered, show() has long polished it.
+    for (QComboBox *combo : {ui.GeometryCombo, ui.UniformTempCombo, ui.TurbulantCombo,
+                             ui.LiquidMetalCombo, ui.SphereCombo}) {
+        QShowEvent shownOnce;
+        QCoreApplication::sendEvent(combo, &shownOnce);
+    }
+    QCoreApplication::removePostedEvents(ui.Calculate, QEvent::PolishRequest);
 }
 
 // The item texts compared below are the combo items of the form, character for character.
