@@ -146,6 +146,8 @@ private:
     void grow(std::size_t more);
     void append(std::string_view text)
     {
+        if (text.empty()) // its data() may be null, which memcpy must not get even for no bytes
+            return;
         reserve(text.size());
         std::memcpy(data.get() + used, text.data(), text.size());
         used += text.size();
