@@ -296,23 +296,17 @@ Evaluation evaluate(const Problem &p)
                 propertiesOk = false;
             }
         }
-        if (isCylinder(sel)) {
-            if (check.positive(Field::SurfacePrandtl, p.custom.prandtlSurface, "Prandtl number at Ts")
+        // The one surface value the case needs: Pr_s for the cylinder, mu_s for the regular sphere.
+        const bool cylinderCase = isCylinder(sel);
+        if (cylinderCase || isRegularSphere(sel)) {
+            const Field field = cylinderCase ? Field::SurfacePrandtl : Field::SurfaceViscosity;
+            const std::optional<double> &typed =
+                cylinderCase ? p.custom.prandtlSurface : p.custom.viscositySurface;
+            if (check.positive(field, typed, cylinderCase ? "Prandtl number at Ts" : "viscosity at Ts")
                 && temperaturesOk) {
                 State s;
                 s.temperature = *p.surfaceTemperature;
-                s.prandtl = *p.custom.prandtlSurface;
-                e.surface = PropertiesUsed{Role::Surface, *p.surfaceTemperature, s, true};
-            } else {
-                propertiesOk = false;
-            }
-        }
-        if (isRegularSphere(sel)) {
-            if (check.positive(Field::SurfaceViscosity, p.custom.viscositySurface, "viscosity at Ts")
-                && temperaturesOk) {
-                State s;
-                s.temperature = *p.surfaceTemperature;
-                s.dynamicViscosity = *p.custom.viscositySurface;
+                (cylinderCase ? s.prandtl : s.dynamicViscosity) = *typed;
                 e.surface = PropertiesUsed{Role::Surface, *p.surfaceTemperature, s, true};
             } else {
                 propertiesOk = false;
