@@ -54,8 +54,12 @@ const char *splitUnquoted(const char *begin, const char *stop, CsvReader::Ends &
         if (m.others != 0)
             m.commas &= (m.others & (0u - m.others)) - 1; // only the commas before it
         const std::size_t offset = static_cast<std::size_t>(p - begin);
-        for (; m.commas != 0; m.commas &= m.commas - 1)
-            ends.push_back(offset + static_cast<std::size_t>(__builtin_ctz(m.commas)));
+        if (m.commas != 0) {
+            std::size_t *at = ends.room(16); // sixteen bytes hold at most sixteen commas
+            for (; m.commas != 0; m.commas &= m.commas - 1)
+                *at++ = offset + static_cast<std::size_t>(__builtin_ctz(m.commas));
+            ends.filledTo(at);
+        }
         if (m.others != 0)
             return p + __builtin_ctz(m.others);
     }
@@ -295,6 +299,13 @@ void CsvWriter::quoteLast(std::size_t begin)
     for (std::size_t i = begin; i < used; ++i)
         quotes += data[i] == '"';
     reserve(quotes + 2);
+    if (quotes == 0) { // a note with a comma in it, the usual case: moved right by one
+        std::memmove(data.get() + begin + 1, data.get() + begin, used - begin);
+        data[begin] = '"';
+        data[used + 1] = '"';
+        used += 2;
+        return;
+    }
     char *const first = data.get() + begin;
     char *from = data.get() + used;
     char *to = from + quotes + 2;

@@ -56,6 +56,14 @@ public:
                 storage.resize(storage.size() * 2 + 16);
             storage[count++] = end;
         }
+        // Room for n more offsets, written at the pointer returned; filledTo(end) then counts them.
+        std::size_t *room(std::size_t n)
+        {
+            if (storage.size() - count < n)
+                storage.resize(storage.size() * 2 + n);
+            return storage.data() + count;
+        }
+        void filledTo(const std::size_t *end) { count = static_cast<std::size_t>(end - storage.data()); }
         std::size_t size() const { return count; }
         std::size_t operator[](std::size_t i) const { return storage[i]; }
 
