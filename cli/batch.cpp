@@ -285,6 +285,10 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             for (const Shown *s : fieldsOf(result.outcome)) {
                 if (s->kind == Shown::Kind::Number && s->text.empty())
                     writer.unquotedCellWith(shownMax, [s](char *at) { return writeShown(at, s->value); });
+                else if (s->kind == Shown::Kind::Text) // the engine's texts are literals
+                    writer.literalCell(s->text);
+                else if (s->kind != Shown::Kind::Number)
+                    writer.emptyCells(1);
                 else
                     writer.cellWith(fieldMax(*s), [s](char *at) { return writeField(at, *s); });
             }

@@ -330,6 +330,28 @@ void CsvWriter::cell(std::string_view text)
         quoteLast(used - text.size());
 }
 
+void CsvWriter::literalCell(std::string_view text)
+{
+    Literal &l = literals[(reinterpret_cast<std::uintptr_t>(text.data()) / 8 + text.size()) % literals.size()];
+    if (l.text != text.data() || l.size != text.size()) {
+        l.text = text.data();
+        l.size = text.size();
+        l.csv.clear();
+        if (needsQuotes(text)) {
+            l.csv += '"';
+            for (const char c : text) {
+                l.csv += c;
+                if (c == '"')
+                    l.csv += '"';
+            }
+            l.csv += '"';
+        } else {
+            l.csv.append(text.data(), text.size());
+        }
+    }
+    cells(l.csv);
+}
+
 void CsvWriter::cells(std::string_view csv)
 {
     if (!firstInRow)

@@ -5,6 +5,7 @@
 // same memory. Reading accepts LF, CRLF and lone CR line ends (mixed, too), a UTF-8 byte order
 // mark before the header and any byte inside a field, NUL included; blank lines are skipped.
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -139,6 +140,9 @@ public:
         if (needsQuotes(std::string_view(begin, static_cast<std::size_t>(end - begin))))
             quoteLast(static_cast<std::size_t>(begin - data.get()));
     }
+    // A cell whose text lives as long as the program and never changes (a string literal, as the
+    // calculator's notes are): put in CSV form once and remembered by its address.
+    void literalCell(std::string_view text);
     void endRow();
     bool flush();
     bool ok() const { return good; }
@@ -160,6 +164,13 @@ private:
         std::memcpy(data.get() + used, text.data(), text.size());
         used += text.size();
     }
+
+    struct Literal {
+        const char *text = nullptr;
+        std::size_t size = 0;
+        std::string csv;
+    };
+    std::array<Literal, 32> literals;
 
     std::FILE *out;
     std::unique_ptr<char[]> data;
