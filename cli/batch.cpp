@@ -197,7 +197,6 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             numberColumns.push_back({columnOf[static_cast<std::size_t>(k)], field});
     ShapeCache shapes;
     ShapeCache::Key shape;
-    Inputs numbers;
 
     // Everything per row lives out here and is reused: a row allocates nothing unless its error
     // text outgrows the longest one before.
@@ -227,8 +226,8 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             error = "the row has " + std::to_string(cells) + " cells, the header " +
                     std::to_string(columns);
         } else {
-            // The key of the row's shape; the numbers are read on the way, for a row whose shape
-            // is known (nearly all of them) takes them as they are.
+            // The key of the row's shape. The numbers are read on the way, straight into the
+            // request: a row of a known shape (nearly every row) needs nothing more.
             bool cacheable = true;
             for (const std::size_t c : physicalAt)
                 cacheable = cacheable && reader.field(c).empty();
@@ -240,12 +239,12 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             const Selection *known = nullptr;
             if (cacheable) {
                 shape.numbers = 0;
-                numbers = Inputs{};
+                request.inputs = Inputs{}; // buildRequest starts afresh when the shape is new
                 for (std::size_t i = 0; i < numberColumns.size(); ++i) {
                     const std::string_view cell = reader.field(numberColumns[i].column);
                     if (!cell.empty()) {
                         shape.numbers |= std::uint32_t{1} << i;
-                        numbers.*numberColumns[i].field = readNumber(cell);
+                        request.inputs.*numberColumns[i].field = readNumber(cell);
                     }
                 }
                 known = shapes.find(shape);
@@ -255,7 +254,6 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
                 // As buildRequest fills a dimensionless request once its checks pass.
                 request.mode = Mode::Dimensionless;
                 request.selection = *known;
-                request.inputs = numbers;
             } else {
                 // Every column's option is set or unset here; options without a column stay unset.
                 for (std::size_t i = 0; i < columns; ++i) {
