@@ -286,11 +286,11 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
                 else if (s->kind == Shown::Kind::Text) // the engine's texts are literals
                     writer.literalCell(s->text);
                 else if (s->kind != Shown::Kind::Number)
-                    writer.emptyCells(1);
+                    writer.emptyCell();
                 else
                     writer.cellWith(fieldMax(*s), [s](char *at) { return writeField(at, *s); });
             }
-            writer.emptyCells(1);
+            writer.emptyCell();
         } else {
             ++status.failedRows;
             writer.emptyCells(fieldKeys.size());

@@ -113,6 +113,13 @@ public:
 
     void cell(std::string_view text);
     void emptyCells(std::size_t n); // n cells with nothing in them
+    void emptyCell()
+    {
+        reserve(1);
+        if (!firstInRow)
+            data[used++] = ',';
+        firstInRow = false;
+    }
     // Cells already in CSV form, commas between them included (a plain record, as read).
     void cells(std::string_view csv);
     // One cell written in place by write(char *) -> char *end, which writes at most maxSize bytes;
