@@ -283,7 +283,7 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             for (const Shown *s : fieldsOf(result.outcome)) {
                 if (s->kind == Shown::Kind::Number && s->text.empty())
                     writer.unquotedCellWith(shownMax, [s](char *at) { return writeShown(at, s->value); });
-                else if (s->kind == Shown::Kind::Text) // the engine's texts are literals
+                else if (s->kind == Shown::Kind::Text) // the engine's notes recur row after row
                     writer.literalCell(s->text);
                 else if (s->kind != Shown::Kind::Number)
                     writer.emptyCell();

@@ -333,9 +333,8 @@ void CsvWriter::cell(std::string_view text)
 void CsvWriter::literalCell(std::string_view text)
 {
     Literal &l = literals[(reinterpret_cast<std::uintptr_t>(text.data()) / 8 + text.size()) % literals.size()];
-    if (l.text != text.data() || l.size != text.size()) {
-        l.text = text.data();
-        l.size = text.size();
+    if (std::string_view(l.text) != text) {
+        l.text.assign(text.data(), text.size());
         l.csv.clear();
         if (needsQuotes(text)) {
             l.csv += '"';

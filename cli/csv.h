@@ -147,8 +147,8 @@ public:
         if (needsQuotes(std::string_view(begin, static_cast<std::size_t>(end - begin))))
             quoteLast(static_cast<std::size_t>(begin - data.get()));
     }
-    // A cell whose text lives as long as the program and never changes (a string literal, as the
-    // calculator's notes are): put in CSV form once and remembered by its address.
+    // A cell whose text recurs row after row (the calculator's notes): put in CSV form once and
+    // remembered; the remembered text is compared, so any text is written right.
     void literalCell(std::string_view text);
     void endRow();
     bool flush();
@@ -173,8 +173,7 @@ private:
     }
 
     struct Literal {
-        const char *text = nullptr;
-        std::size_t size = 0;
+        std::string text;
         std::string csv;
     };
     std::array<Literal, 32> literals;
