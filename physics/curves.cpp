@@ -84,6 +84,13 @@ void dropEmptyRuns(std::vector<Curve> &curves)
                          c.segments.end());
 }
 
+std::optional<double> coefficientAt(const Operating &o, double nusselt)
+{
+    if (!o.coefficientPerNusselt)
+        return std::nullopt;
+    return nusselt * *o.coefficientPerNusselt;
+}
+
 std::vector<double> logGrid(const Span &span, int samples)
 {
     std::vector<double> xs;
@@ -108,7 +115,7 @@ std::vector<Operating> operatingPoints(const Selection &selection, const Inputs 
     const std::vector<std::string> labels = labelsOf(terms);
     std::vector<Operating> out;
     for (std::size_t i = 0; i < terms.size(); ++i)
-        out.push_back(Operating{terms[i], labels[i], point, nusseltAt(terms[i], point)});
+        out.push_back(Operating{terms[i], labels[i], point, nusseltAt(terms[i], point), std::nullopt});
     return out;
 }
 
@@ -121,7 +128,10 @@ std::vector<Operating> operatingPoints(const Evaluation &evaluation)
     std::vector<Operating> out;
     for (std::size_t i = 0; i < terms.size(); ++i) {
         const Result &r = evaluation.results[i];
-        out.push_back(Operating{r.term, labels[i], r.point, r.nusselt});
+        std::optional<double> perNusselt;
+        if (r.nusselt && *r.nusselt != 0.0 && r.heatTransferCoefficient)
+            perNusselt = *r.heatTransferCoefficient / *r.nusselt;
+        out.push_back(Operating{r.term, labels[i], r.point, r.nusselt, perNusselt});
     }
     return out;
 }
@@ -186,12 +196,13 @@ std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const 
                 extend(curve, std::nullopt);
                 continue;
             }
-            extend(curve, CurvePoint{re, *nu, re, *nu, std::nullopt,
+            extend(curve, CurvePoint{re, *nu, re, *nu, coefficientAt(o, *nu),
                                      outsideRange(o.term.correlation, p).empty()});
         }
         if (o.nusselt && *o.nusselt > 0.0)
             curve.marker = CurvePoint{o.point.reynolds, *o.nusselt, o.point.reynolds, *o.nusselt,
-                                      std::nullopt, outsideRange(o.term.correlation, o.point).empty()};
+                                      coefficientAt(o, *o.nusselt),
+                                      outsideRange(o.term.correlation, o.point).empty()};
         curves.push_back(std::move(curve));
     }
     dropEmptyRuns(curves);

@@ -22,6 +22,9 @@ struct Operating {
     std::string label; // "Hilpert"; "Laminar plate, local" where a case has both kinds
     Point point;
     std::optional<double> nusselt;
+    // With a physical problem: h / Nu = k / (L, x or D) at the correlation's reference temperature,
+    // the same all along a curve of Nu against Re (only the velocity moves along it).
+    std::optional<double> coefficientPerNusselt;
 };
 
 // The calculator's view: Re, Pr ... as typed, the same point for every correlation.

@@ -254,6 +254,29 @@ void CurvesTest::physicalCurvesKeepPropertiesAndScaleReWithVelocity()
     QVERIFY(std::abs(h->marker->reynolds / 6071 - 1) < 0.01);
     QVERIFY(std::abs(h->marker->nusselt / hilpertPublished(h->marker->reynolds, 0.70) - 1) < 0.01);
     QVERIFY(std::abs(*h->marker->h / 88.2 - 1) < 0.02);
+
+    // Nu against Re of the same problem carries h too (hover text): at any Re of the Hilpert
+    // curve h = Nu k_f / D, k of air at T_f = 350.45 K from the reference formulation
+    // (python3-iapws: 0.0300350 W/(m·K)), k / D = 2.36496 W/(m²·K).
+    const auto operating = operatingPoints(e);
+    const auto reCurves = nusseltCurves(operating, reynoldsSpan(operating), 60);
+    const Curve *hr = find(reCurves, "Hilpert");
+    QVERIFY(hr && hr->marker && hr->marker->h);
+    int checked = 0;
+    for (const Segment &s : hr->segments)
+        for (const CurvePoint &pt : s.points) {
+            QVERIFY(pt.h);
+            QVERIFY(std::abs(*pt.h / (pt.nusselt * 2.36496) - 1) < 2e-4);
+            ++checked;
+        }
+    QVERIFY(checked > 30);
+    // The calculator's view (no physical problem) has no h.
+    Inputs in;
+    in.reynolds = 6124.0;
+    in.prandtl = 0.70;
+    in.prandtlSurface = 0.70;
+    const auto dimensionless = operatingPoints(cylinder, in);
+    QVERIFY(!nusseltCurves(dimensionless, reynoldsSpan(dimensionless), 20).front().marker->h);
 }
 
 void CurvesTest::spacedValuesEndExactly_data()
