@@ -355,6 +355,22 @@ Evaluation evaluate(const Problem &p)
     const double deltaT = *p.surfaceTemperature - *p.freeStreamTemperature;
     const double length = *p.length;
 
+    // What "Use in Calculator" writes: film values (T_inf ones for the regular sphere).
+    Inputs in;
+    in.reynolds = e.reynolds;
+    in.prandtl = e.prandtl;
+    if (isCylinder(sel))
+        in.prandtlSurface = e.prandtlSurface;
+    if (isRegularSphere(sel)) {
+        in.mu = e.freeStream->state.dynamicViscosity;
+        in.muSurface = e.surface->state.dynamicViscosity;
+    }
+    if (needsDistances(sel)) {
+        in.plateLength = length;
+        in.distance = *p.distance;
+        in.heatStart = *p.heatStart;
+    }
+
     for (const Term &term : termsOf(sel, e.prandtl ? *e.prandtl : 0.0)) {
         Result r;
         r.term = term;
@@ -364,22 +380,12 @@ Evaluation evaluate(const Problem &p)
         r.reynolds = *reynoldsAt(r.reference == Reference::Film ? e.film : e.freeStream);
         r.prandtl = used.state.prandtl;
 
-        Point point;
-        point.reynolds = r.reynolds;
-        point.prandtl = r.prandtl;
-        if (e.surface) {
-            point.prandtlSurface = e.surface->state.prandtl;
-            point.viscosity = e.freeStream ? e.freeStream->state.dynamicViscosity : 0.0;
-            point.viscositySurface = e.surface->state.dynamicViscosity;
-        }
-        if (needsDistances(sel)) {
-            point.plateLength = length;
-            point.distance = *p.distance;
-            point.heatStart = *p.heatStart;
-        }
-        r.point = point;
-        r.nusselt = nusseltAt(term, point);
-        r.outsideRange = outsideRange(term.correlation, point);
+        // The calculator's point, with this correlation's own Re and Pr.
+        r.point = pointOf(in);
+        r.point.reynolds = r.reynolds;
+        r.point.prandtl = r.prandtl;
+        r.nusselt = nusseltAt(term, r.point);
+        r.outsideRange = outsideRange(term.correlation, r.point);
 
         if (r.nusselt) {
             // Local values of the unheated plate belong to x; all others to L or D.
@@ -406,20 +412,6 @@ Evaluation evaluate(const Problem &p)
         e.results.push_back(std::move(r));
     }
 
-    Inputs in;
-    in.reynolds = e.reynolds;
-    in.prandtl = e.prandtl;
-    if (isCylinder(sel))
-        in.prandtlSurface = e.prandtlSurface;
-    if (isRegularSphere(sel)) {
-        in.mu = e.freeStream->state.dynamicViscosity;
-        in.muSurface = e.surface->state.dynamicViscosity;
-    }
-    if (needsDistances(sel)) {
-        in.plateLength = length;
-        in.distance = *p.distance;
-        in.heatStart = *p.heatStart;
-    }
     e.calculatorInputs = in;
     e.calculatorOutcome = calculate(sel, in);
     return e;
