@@ -5,6 +5,7 @@
 
 #include "externalflow.h"
 #include "flowconditions.h"
+#include "offscreenmain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -97,10 +98,5 @@ BENCHMARK(BM_KeystrokeAndRepaint);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }

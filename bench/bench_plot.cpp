@@ -4,6 +4,7 @@
 // sweeps of 1000 steps, dimensionless and physical. Goal: an update well under 5 ms.
 
 #include "curves.h"
+#include "offscreenmain.h"
 #include "plotpanel.h"
 #include "sweep.h"
 
@@ -143,10 +144,5 @@ BENCHMARK(sweepPhysical)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runOffscreenBenchmarks(argc, argv);
 }
