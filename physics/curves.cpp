@@ -91,19 +91,6 @@ std::optional<double> coefficientAt(const Operating &o, double nusselt)
     return nusselt * *o.coefficientPerNusselt;
 }
 
-std::vector<double> logGrid(const Span &span, int samples)
-{
-    std::vector<double> xs;
-    const int n = std::max(samples, 2);
-    const double a = std::log10(span.lo);
-    const double b = std::log10(span.hi);
-    for (int i = 0; i < n; ++i)
-        xs.push_back(std::pow(10.0, a + (b - a) * i / (n - 1)));
-    xs.front() = span.lo;
-    xs.back() = span.hi;
-    return xs;
-}
-
 } // namespace
 
 std::vector<Operating> operatingPoints(const Selection &selection, const Inputs &inputs)
@@ -175,7 +162,7 @@ std::optional<Span> velocitySpan(const Problem &problem, const Evaluation &evalu
 std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const Span &reynolds,
                                  int samples)
 {
-    std::vector<double> xs = logGrid(reynolds, samples);
+    std::vector<double> xs = spacedValues(reynolds.lo, reynolds.hi, std::max(samples, 2), true);
     for (const Operating &o : operating) {
         for (double b : reynoldsBounds(o.term.correlation, o.point))
             if (b > reynolds.lo && b < reynolds.hi)
@@ -213,7 +200,7 @@ std::vector<Curve> coefficientCurves(const Problem &problem, const Span &velocit
 {
     const Evaluation here = evaluate(problem);
     const std::vector<Operating> operating = operatingPoints(here);
-    std::vector<double> xs = logGrid(velocity, samples);
+    std::vector<double> xs = spacedValues(velocity.lo, velocity.hi, std::max(samples, 2), true);
     if (problem.velocity) {
         // Re is proportional to V: a bound of a correlation's range lies at V * bound / Re.
         for (const Operating &o : operating) {
