@@ -1,5 +1,6 @@
 #include "report.h"
 
+#include "casefile.h"
 #include "number.h"
 
 #include <cmath>
@@ -162,23 +163,14 @@ void appendFailureText(std::string &text, const Answer &a)
 
 namespace {
 
-std::string_view wordOf(int code, const std::string_view *words, std::size_t n)
-{
-    return code > 0 && static_cast<std::size_t>(code) < n ? words[code] : std::string_view();
-}
-
 void writeCase(JsonWriter &j, const Selection &s)
 {
     j.key("case").beginObject();
-    const auto put = [&j](std::string_view k, std::string_view w) {
-        if (!w.empty())
-            j.key(k).string(w);
-    };
-    put("geometry", wordOf(s.geometryType, geometryWords.data(), geometryWords.size()));
-    put("heat", wordOf(s.heatCondition, heatWords.data(), heatWords.size()));
-    put("flow", wordOf(s.flowCondition, flowWords.data(), flowWords.size()));
-    put("fluid_type", wordOf(s.fluidType, fluidTypeWords.data(), fluidTypeWords.size()));
-    put("sphere", wordOf(s.sphereType, sphereWords.data(), sphereWords.size()));
+    for (const physics::Choice &choice : physics::choices) {
+        const std::string_view word = choice.wordOf(s.*choice.member);
+        if (!word.empty())
+            j.key(choice.key).string(word);
+    }
     j.endObject();
 }
 

@@ -5,6 +5,7 @@
 // Conditions code (a physical problem) takes. The options, a CSV row and the checks are the same
 // for both, so that a row answers exactly as the same options would.
 
+#include "casefile.h"
 #include "engine.h"
 #include "flowcase.h"
 
@@ -69,12 +70,11 @@ struct Fault {
 // when they do not describe a case; allocates only then.
 std::optional<Fault> buildRequest(const Given &given, Request &request);
 
-// The words of the five choices, as options and case files write them (index = selection code;
-// 0 = not chosen, no word).
-inline constexpr std::array<std::string_view, 4> geometryWords{"", "plate", "cylinder", "sphere"};
-inline constexpr std::array<std::string_view, 4> heatWords{"", "temperature", "flux", "unheated"};
-inline constexpr std::array<std::string_view, 4> flowWords{"", "laminar", "turbulent", "mixed"};
-inline constexpr std::array<std::string_view, 3> fluidTypeWords{"", "regular", "liquid-metal"};
-inline constexpr std::array<std::string_view, 3> sphereWords{"", "regular", "drops"};
+// The words of the five choices: the case file's, so that options and case files agree.
+using physics::geometryWords;
+using physics::heatWords;
+using physics::flowWords;
+using physics::fluidTypeWords;
+using physics::sphereWords;
 
 } // namespace nusselt::cli

@@ -10,12 +10,6 @@ namespace {
 
 using nlohmann::json;
 
-// The same words as the command line's options (index = selection code).
-constexpr std::array<std::string_view, 4> geometryWords{"", "plate", "cylinder", "sphere"};
-constexpr std::array<std::string_view, 4> heatWords{"", "temperature", "flux", "unheated"};
-constexpr std::array<std::string_view, 4> flowWords{"", "laminar", "turbulent", "mixed"};
-constexpr std::array<std::string_view, 3> fluidTypeWords{"", "regular", "liquid-metal"};
-constexpr std::array<std::string_view, 3> sphereWords{"", "regular", "drops"};
 constexpr std::array<std::string_view, 3> fluidWords{"air", "water", "custom"};
 
 struct InputSlot {
@@ -43,15 +37,6 @@ const std::array<FluidSlot, 4> fluidSlots{{
     {"conductivity", &TypedFluidTexts::conductivity},
     {"specific_heat", &TypedFluidTexts::specificHeat},
 }};
-
-template <std::size_t N>
-int codeOf(const std::array<std::string_view, N> &words, std::string_view word)
-{
-    for (std::size_t i = 1; i < N; ++i)
-        if (words[i] == word)
-            return static_cast<int>(i);
-    return -1;
-}
 
 json fluidTexts(const TypedFluidTexts &t)
 {
@@ -130,15 +115,11 @@ std::string toJson(const CaseFile &c)
     j["format"] = caseFileFormat;
     j["version"] = caseFileVersion;
     json kase = json::object();
-    const auto put = [&kase](const char *key, int code, auto &words) {
-        if (code > 0 && static_cast<std::size_t>(code) < words.size())
-            kase[key] = words[static_cast<std::size_t>(code)];
-    };
-    put("geometry", c.selection.geometryType, geometryWords);
-    put("heat", c.selection.heatCondition, heatWords);
-    put("flow", c.selection.flowCondition, flowWords);
-    put("fluid_type", c.selection.fluidType, fluidTypeWords);
-    put("sphere", c.selection.sphereType, sphereWords);
+    for (const Choice &choice : choices) {
+        const std::string_view word = choice.wordOf(c.selection.*choice.member);
+        if (!word.empty())
+            kase[std::string(choice.key)] = word;
+    }
     j["case"] = kase;
     j["fluid"] = fluidWords[static_cast<std::size_t>(c.fluid)];
     json inputs = json::object();
@@ -181,29 +162,16 @@ std::optional<CaseFile> fromJson(std::string_view text, std::string &error)
             for (auto it = kase.begin(); it != kase.end(); ++it) {
                 const std::string path = "case." + it.key();
                 const std::string word = textAt(it.value(), path);
-                int code = -1;
-                int *target = nullptr;
-                if (it.key() == "geometry") {
-                    code = codeOf(geometryWords, word);
-                    target = &c.selection.geometryType;
-                } else if (it.key() == "heat") {
-                    code = codeOf(heatWords, word);
-                    target = &c.selection.heatCondition;
-                } else if (it.key() == "flow") {
-                    code = codeOf(flowWords, word);
-                    target = &c.selection.flowCondition;
-                } else if (it.key() == "fluid_type") {
-                    code = codeOf(fluidTypeWords, word);
-                    target = &c.selection.fluidType;
-                } else if (it.key() == "sphere") {
-                    code = codeOf(sphereWords, word);
-                    target = &c.selection.sphereType;
-                } else {
+                const Choice *choice = nullptr;
+                for (const Choice &ch : choices)
+                    if (it.key() == ch.key)
+                        choice = &ch;
+                if (!choice)
                     throw Bad{path + ": unknown choice"};
-                }
+                const int code = choice->codeOf(word);
                 if (code < 0)
                     throw Bad{path + ": \"" + word + "\" is not a choice"};
-                *target = code;
+                c.selection.*choice->member = code;
             }
         }
         if (j.contains("fluid")) {
