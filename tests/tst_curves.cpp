@@ -4,6 +4,7 @@
 // the program's own functions.
 
 #include "curves.h"
+#include "publishedcylinder.h"
 #include "sweep.h"
 
 #include <QtTest>
@@ -28,35 +29,6 @@ Inputs dimensionless(double re, double pr, double prs = 0.0)
     if (prs > 0.0)
         in.prandtlSurface = prs;
     return in;
-}
-
-// Published cylinder correlations (Incropera & DeWitt, 6th ed., eqs. 7.52-7.57 and tables 7.2, 7.4).
-double hilpertPublished(double re, double pr)
-{
-    struct Band { double upTo, c, m; };
-    const Band bands[] = {{4, 0.989, 0.330}, {40, 0.911, 0.385}, {4000, 0.683, 0.466},
-                          {40000, 0.193, 0.618}, {400000, 0.027, 0.805}};
-    for (const Band &b : bands)
-        if (re <= b.upTo)
-            return b.c * std::pow(re, b.m) * std::cbrt(pr);
-    return NAN;
-}
-
-double zhukauskasPublished(double re, double pr, double prs)
-{
-    struct Band { double upTo, c, m; };
-    const Band bands[] = {{40, 0.75, 0.4}, {1000, 0.51, 0.5}, {2e5, 0.26, 0.6}, {1e6, 0.076, 0.7}};
-    const double n = pr <= 10 ? 0.37 : 0.36;
-    for (const Band &b : bands)
-        if (re <= b.upTo)
-            return b.c * std::pow(re, b.m) * std::pow(pr, n) * std::pow(pr / prs, 0.25);
-    return NAN;
-}
-
-double churchillBernsteinPublished(double re, double pr)
-{
-    return 0.3 + 0.62 * std::sqrt(re) * std::cbrt(pr) / std::pow(1 + std::pow(0.4 / pr, 2.0 / 3.0), 0.25)
-        * std::pow(1 + std::pow(re / 282000, 5.0 / 8.0), 4.0 / 5.0);
 }
 
 bool nearBandEdge(double re)
@@ -186,11 +158,11 @@ void CurvesTest::cylinderValuesAreThePublishedOnes()
     QVERIFY(c);
     const std::function<double(double)> published = [&](double re) {
         if (label == "Hilpert")
-            return hilpertPublished(re, pr);
+            return published::hilpert(re, pr);
         if (label == "Zhukauskas")
-            return zhukauskasPublished(re, pr, prs);
+            return published::zhukauskas(re, pr, prs);
         if (label == "Churchill-Bernstein")
-            return churchillBernsteinPublished(re, pr);
+            return published::churchillBernstein(re, pr);
         return 1.15 * std::sqrt(re) * std::cbrt(pr);
     };
     int checked = 0;
@@ -252,7 +224,7 @@ void CurvesTest::physicalCurvesKeepPropertiesAndScaleReWithVelocity()
     // h ≈ 88 W/(m²·K) (the textbook's worked example of this cylinder).
     const Curve *h = find(curves, "Hilpert");
     QVERIFY(std::abs(h->marker->reynolds / 6071 - 1) < 0.01);
-    QVERIFY(std::abs(h->marker->nusselt / hilpertPublished(h->marker->reynolds, 0.70) - 1) < 0.01);
+    QVERIFY(std::abs(h->marker->nusselt / published::hilpert(h->marker->reynolds, 0.70) - 1) < 0.01);
     QVERIFY(std::abs(*h->marker->h / 88.2 - 1) < 0.02);
 
     // Nu against Re of the same problem carries h too (hover text): at any Re of the Hilpert
@@ -318,16 +290,16 @@ void CurvesTest::sweepOfReMatchesPublishedValuesAndMarksOutside()
         const SweepCell &zhukauskas = row.cells[3];
         if (re >= 0.4 && re <= 4e5) {
             QVERIFY(hilpert.nusselt);
-            QVERIFY(std::abs(*hilpert.nusselt / hilpertPublished(re, 0.7) - 1) < 1e-9);
+            QVERIFY(std::abs(*hilpert.nusselt / published::hilpert(re, 0.7) - 1) < 1e-9);
             QVERIFY(hilpert.outside.empty());
         } else {
             QVERIFY(!hilpert.nusselt);
         }
-        QVERIFY(std::abs(*row.cells[2].nusselt / churchillBernsteinPublished(re, 0.7) - 1) < 1e-9);
+        QVERIFY(std::abs(*row.cells[2].nusselt / published::churchillBernstein(re, 0.7) - 1) < 1e-9);
         // Zhukauskas holds from Re 1 to 10^6.
         QCOMPARE(zhukauskas.outside.empty(), re >= 1 && re <= 1e6);
         if (re <= 1e6)
-            QVERIFY(std::abs(*zhukauskas.nusselt / zhukauskasPublished(re, 0.7, 0.7) - 1) < 1e-9);
+            QVERIFY(std::abs(*zhukauskas.nusselt / published::zhukauskas(re, 0.7, 0.7) - 1) < 1e-9);
     }
     QVERIFY(t.rows.back().cells[3].outside.front().find("above the Zhukauskas range") != std::string::npos);
 }

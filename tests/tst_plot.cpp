@@ -5,6 +5,7 @@
 
 #include "guitest.h"
 #include "plotpanel.h"
+#include "publishedcylinder.h"
 
 #include <QAbstractItemView>
 #include <QChart>
@@ -29,17 +30,6 @@
 using namespace nusselt;
 
 namespace {
-
-double hilpertPublished(double re, double pr)
-{
-    struct Band { double upTo, c, m; };
-    const Band bands[] = {{4, 0.989, 0.330}, {40, 0.911, 0.385}, {4000, 0.683, 0.466},
-                          {40000, 0.193, 0.618}, {400000, 0.027, 0.805}};
-    for (const Band &b : bands)
-        if (re <= b.upTo)
-            return b.c * std::pow(re, b.m) * std::cbrt(pr);
-    return NAN;
-}
 
 plot::PlotInputs cylinderAt(double re)
 {
@@ -319,7 +309,7 @@ void PlotTest::exportsParse()
             continue;
         const double re = cells[1].toDouble();
         // Band edges (4, 40, 4000, 40000) belong to the lower band as tabulated.
-        QVERIFY2(std::abs(cells[2].toDouble() / hilpertPublished(re, 0.7) - 1) < 1e-8, qPrintable(line));
+        QVERIFY2(std::abs(cells[2].toDouble() / published::hilpert(re, 0.7) - 1) < 1e-8, qPrintable(line));
         QCOMPARE(cells[3], QStringLiteral("yes"));
         ++hilpertRows;
     }
