@@ -1,5 +1,6 @@
 #include "chartpanel.h"
 
+#include "celltext.h"
 #include "sweepwindow.h"
 
 #include <QChart>
@@ -42,23 +43,9 @@ QColor colourAt(std::size_t position)
     return colours[position % (sizeof colours / sizeof colours[0])];
 }
 
-QString fromView(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString number(double v)
 {
     return QString::fromStdString(roundedNumber(v));
-}
-
-QString csvField(const QString &s)
-{
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')))
-        return s;
-    QString quoted = s;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 QString csvNumber(double v)

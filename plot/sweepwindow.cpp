@@ -1,5 +1,7 @@
 #include "sweepwindow.h"
 
+#include "celltext.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -23,11 +25,6 @@ namespace {
 
 // Marks a value outside the correlation's published range, in the table and its legend.
 const QString outsideMark = QStringLiteral(" †");
-
-QString fromView(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Enough digits for a spreadsheet, few enough to read.
 QString plain(double v)
@@ -311,8 +308,7 @@ QString SweepWindow::separated(QChar separator) const
     QStringList h = header();
     if (separator == QLatin1Char(','))
         for (QString &s : h)
-            if (s.contains(QLatin1Char(',')))
-                s = QLatin1Char('"') + s + QLatin1Char('"');
+            s = csvField(s);
     lines << h.join(separator);
     const physics::Unit unit = unitOfChosen();
     for (const physics::SweepRow &row : shown.rows) {
