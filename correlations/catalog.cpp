@@ -18,7 +18,6 @@ constexpr double plateTransition = 5.0e5;
 
 struct Entry {
     std::string_view name;
-    std::string_view formula;
     Reference reference;
     ValidityRange range;
 };
@@ -30,36 +29,21 @@ struct Entry {
 const Entry &entry(Correlation c)
 {
     static const Entry entries[] = {
-        {"Laminar plate", "Nu_x = 0.332 Re^1/2 Pr^1/3", Reference::Film,
-         {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
-        {"Churchill-Ozoe", "Nu_x = 0.3387 Re^1/2 Pr^1/3 / [1 + (0.0468/Pr)^2/3]^1/4", Reference::Film,
-         {0.0, plateTransition, 0.0, inf, 100.0, 0.0, inf}},
-        {"Liquid metal plate", "Nu_x = 0.565 Pe^1/2", Reference::Film,
-         {0.0, plateTransition, 0.0, 0.05, 100.0, 0.0, inf}},
-        {"Turbulent plate", "Nu_x = 0.0296 Re^4/5 Pr^1/3, average 0.037 Re^4/5 Pr^1/3", Reference::Film,
-         {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
-        {"Mixed boundary layer", "Nu = (0.037 Re^4/5 - 871) Pr^1/3", Reference::Film,
-         {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
-        {"Laminar, uniform flux", "Nu_x = 0.453 Re^1/2 Pr^1/3, average 0.68 Re^1/2 Pr^1/3", Reference::Film,
-         {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
-        {"Turbulent, uniform flux", "Nu_x = 0.0308 Re^4/5 Pr^1/3, average 0.03696 Re^4/5 Pr^1/3",
-         Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
-        {"Laminar, unheated start", "Nu_x = 0.332 Re_x^1/2 Pr^1/3 / [1 - (xi/x)^3/4]^1/3", Reference::Film,
-         {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
-        {"Turbulent, unheated start", "Nu_x = 0.0296 Re_x^4/5 Pr^1/3 / [1 - (xi/x)^9/10]^1/9",
-         Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
-        {"Stagnation point", "Nu = 1.15 Re^1/2 Pr^1/3", Reference::Film,
-         {0.0, inf, 0.6, inf, 0.0, 0.0, inf}},
-        {"Hilpert", "Nu = C Re^m Pr^1/3", Reference::Film, {0.4, 4.0e5, 0.7, inf, 0.0, 0.0, inf}},
-        {"Churchill-Bernstein",
-         "Nu = 0.3 + 0.62 Re^1/2 Pr^1/3 / [1 + (0.4/Pr)^2/3]^1/4 [1 + (Re/282000)^5/8]^4/5",
-         Reference::Film, {0.0, inf, 0.0, inf, 0.2, 0.0, inf}},
-        {"Zhukauskas", "Nu = C Re^m Pr^n (Pr/Pr_s)^1/4", Reference::FreeStream,
-         {1.0, 1.0e6, 0.7, 500.0, 0.0, 0.0, inf}},
-        {"Whitaker", "Nu = 2 + (0.4 Re^1/2 + 0.06 Re^2/3) Pr^0.4 (mu/mu_s)^1/4", Reference::FreeStream,
-         {3.5, 7.6e4, 0.71, 380.0, 0.0, 1.0, 3.2}},
-        {"Ranz-Marshall", "Nu = 2 + 0.6 Re^1/2 Pr^1/3", Reference::Film,
-         {0.0, 200.0, 0.0, 250.0, 0.0, 0.0, inf}},
+        {"Laminar plate", Reference::Film, {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
+        {"Churchill-Ozoe", Reference::Film, {0.0, plateTransition, 0.0, inf, 100.0, 0.0, inf}},
+        {"Liquid metal plate", Reference::Film, {0.0, plateTransition, 0.0, 0.05, 100.0, 0.0, inf}},
+        {"Turbulent plate", Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Mixed boundary layer", Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Laminar, uniform flux", Reference::Film, {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
+        {"Turbulent, uniform flux", Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Laminar, unheated start", Reference::Film, {0.0, plateTransition, 0.6, inf, 0.0, 0.0, inf}},
+        {"Turbulent, unheated start", Reference::Film, {plateTransition, 1.0e8, 0.6, 60.0, 0.0, 0.0, inf}},
+        {"Stagnation point", Reference::Film, {0.0, inf, 0.6, inf, 0.0, 0.0, inf}},
+        {"Hilpert", Reference::Film, {0.4, 4.0e5, 0.7, inf, 0.0, 0.0, inf}},
+        {"Churchill-Bernstein", Reference::Film, {0.0, inf, 0.0, inf, 0.2, 0.0, inf}},
+        {"Zhukauskas", Reference::FreeStream, {1.0, 1.0e6, 0.7, 500.0, 0.0, 0.0, inf}},
+        {"Whitaker", Reference::FreeStream, {3.5, 7.6e4, 0.71, 380.0, 0.0, 1.0, 3.2}},
+        {"Ranz-Marshall", Reference::Film, {0.0, 200.0, 0.0, 250.0, 0.0, 0.0, inf}},
     };
     return entries[static_cast<int>(c)];
 }
@@ -256,11 +240,6 @@ std::optional<double> nusseltAt(const Term &term, const Point &point)
 std::string_view nameOf(Correlation c)
 {
     return entry(c).name;
-}
-
-std::string_view formulaOf(Correlation c)
-{
-    return entry(c).formula;
 }
 
 std::string_view kindName(Kind k)

@@ -86,8 +86,6 @@ std::optional<double> nusseltAt(const Term &term, const Point &point);
 
 // "Hilpert", "Churchill-Bernstein", ...: the name a result carries everywhere.
 std::string_view nameOf(Correlation correlation);
-// Short formula for tables and tooltips, e.g. "Nu = C Re^m Pr^1/3".
-std::string_view formulaOf(Correlation correlation);
 std::string_view kindName(Kind kind); // "local", "average"
 Reference referenceOf(Correlation correlation);
 
