@@ -64,6 +64,22 @@ const CustomField kCustomFields[] = {
     {Field::SurfaceViscosity, "SurfaceViscosity", "Pa·s"},
 };
 
+// The inputs typed with a unit beside them: where each goes in the problem and in a case file.
+struct TypedField {
+    Field field;
+    std::optional<double> physics::Problem::*value;
+    physics::TypedValue physics::CaseFile::*typed;
+};
+const TypedField kTypedFields[] = {
+    {Field::Velocity, &physics::Problem::velocity, &physics::CaseFile::velocity},
+    {Field::Length, &physics::Problem::length, &physics::CaseFile::length},
+    {Field::FreeStreamTemperature, &physics::Problem::freeStreamTemperature, &physics::CaseFile::freeStreamTemperature},
+    {Field::SurfaceTemperature, &physics::Problem::surfaceTemperature, &physics::CaseFile::surfaceTemperature},
+    {Field::Pressure, &physics::Problem::pressure, &physics::CaseFile::pressure},
+    {Field::Distance, &physics::Problem::distance, &physics::CaseFile::distance},
+    {Field::HeatStart, &physics::Problem::heatStart, &physics::CaseFile::heatStart},
+};
+
 // Rows of the properties table: caption with unit, and the value in a state.
 struct PropertyRow {
     const char *caption;
@@ -331,13 +347,8 @@ physics::Problem FlowConditions::problem() const
     case 2: p.fluid = physics::FluidChoice::Custom; break;
     default: p.fluid = physics::FluidChoice::Air; break;
     }
-    p.velocity = read(Field::Velocity);
-    p.length = read(Field::Length);
-    p.freeStreamTemperature = read(Field::FreeStreamTemperature);
-    p.surfaceTemperature = read(Field::SurfaceTemperature);
-    p.pressure = read(Field::Pressure);
-    p.distance = read(Field::Distance);
-    p.heatStart = read(Field::HeatStart);
+    for (const TypedField &t : kTypedFields)
+        p.*t.value = read(t.field);
     p.temperatureUnit = unitOf(Field::FreeStreamTemperature);
     p.pressureUnit = unitOf(Field::Pressure);
 
@@ -718,13 +729,8 @@ physics::CaseFile FlowConditions::caseFile() const
         const Input &in = inputs.at(f);
         return physics::TypedValue{utf8(in.edit->text()), in.unit ? utf8(in.unit->currentText()) : std::string()};
     };
-    c.velocity = typed(Field::Velocity);
-    c.length = typed(Field::Length);
-    c.freeStreamTemperature = typed(Field::FreeStreamTemperature);
-    c.surfaceTemperature = typed(Field::SurfaceTemperature);
-    c.pressure = typed(Field::Pressure);
-    c.distance = typed(Field::Distance);
-    c.heatStart = typed(Field::HeatStart);
+    for (const TypedField &t : kTypedFields)
+        c.*t.typed = typed(t.field);
     const auto text = [this](Field f) { return utf8(inputs.at(f).edit->text()); };
     c.film = {text(Field::FilmDensity), text(Field::FilmViscosity), text(Field::FilmConductivity),
               text(Field::FilmSpecificHeat)};
@@ -766,13 +772,8 @@ void FlowConditions::setCase(const physics::CaseFile &c)
     ui.FluidCombo->setCurrentIndex(c.fluid == physics::FluidChoice::Water    ? 1
                                    : c.fluid == physics::FluidChoice::Custom ? 2
                                                                              : 0);
-    setTyped(Field::Velocity, c.velocity);
-    setTyped(Field::Length, c.length);
-    setTyped(Field::FreeStreamTemperature, c.freeStreamTemperature);
-    setTyped(Field::SurfaceTemperature, c.surfaceTemperature);
-    setTyped(Field::Pressure, c.pressure);
-    setTyped(Field::Distance, c.distance);
-    setTyped(Field::HeatStart, c.heatStart);
+    for (const TypedField &t : kTypedFields)
+        setTyped(t.field, c.*t.typed);
     setTyped(Field::FilmDensity, {c.film.density, {}});
     setTyped(Field::FilmViscosity, {c.film.viscosity, {}});
     setTyped(Field::FilmConductivity, {c.film.conductivity, {}});
