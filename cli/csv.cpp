@@ -322,9 +322,7 @@ void CsvWriter::quoteLast(std::size_t begin)
 
 void CsvWriter::cell(std::string_view text)
 {
-    if (!firstInRow)
-        append(",");
-    firstInRow = false;
+    startCell(text.size());
     append(text);
     if (needsQuotes(text))
         quoteLast(used - text.size());
@@ -353,9 +351,7 @@ void CsvWriter::literalCell(std::string_view text)
 
 void CsvWriter::cells(std::string_view csv)
 {
-    if (!firstInRow)
-        append(",");
-    firstInRow = false;
+    startCell(csv.size());
     append(csv);
 }
 

@@ -113,39 +113,27 @@ public:
 
     void cell(std::string_view text);
     void emptyCells(std::size_t n); // n cells with nothing in them
-    void emptyCell()
-    {
-        reserve(1);
-        if (!firstInRow)
-            data[used++] = ',';
-        firstInRow = false;
-    }
+    void emptyCell() { startCell(0); }
     // Cells already in CSV form, commas between them included (a plain record, as read).
     void cells(std::string_view csv);
     // One cell written in place by write(char *) -> char *end, which writes at most maxSize bytes;
     // quoted afterwards when it needs to be.
-    // Likewise for a cell the caller knows to hold no comma, quote or line end (a number).
-    template <typename Write>
-    void unquotedCellWith(std::size_t maxSize, Write write)
-    {
-        reserve(maxSize + 1);
-        if (!firstInRow)
-            data[used++] = ',';
-        firstInRow = false;
-        used = static_cast<std::size_t>(write(data.get() + used) - data.get());
-    }
     template <typename Write>
     void cellWith(std::size_t maxSize, Write write)
     {
-        reserve(maxSize + 1);
-        if (!firstInRow)
-            data[used++] = ',';
-        firstInRow = false;
+        startCell(maxSize);
         char *const begin = data.get() + used;
         char *const end = write(begin);
         used = static_cast<std::size_t>(end - data.get());
         if (needsQuotes(std::string_view(begin, static_cast<std::size_t>(end - begin))))
             quoteLast(static_cast<std::size_t>(begin - data.get()));
+    }
+    // Likewise for a cell the caller knows to hold no comma, quote or line end (a number).
+    template <typename Write>
+    void unquotedCellWith(std::size_t maxSize, Write write)
+    {
+        startCell(maxSize);
+        used = static_cast<std::size_t>(write(data.get() + used) - data.get());
     }
     // A cell whose text recurs row after row (the calculator's notes): put in CSV form once and
     // remembered; the remembered text is compared, so any text is written right.
@@ -163,6 +151,14 @@ private:
             grow(more);
     }
     void grow(std::size_t more);
+    // The comma before a cell unless it starts the row, and room for size bytes of it after that.
+    void startCell(std::size_t size)
+    {
+        reserve(size + 1);
+        if (!firstInRow)
+            data[used++] = ',';
+        firstInRow = false;
+    }
     void append(std::string_view text)
     {
         if (text.empty()) // its data() may be null, which memcpy must not get even for no bytes
