@@ -46,33 +46,18 @@ void JsonWriter::separate()
     }
 }
 
-JsonWriter &JsonWriter::beginObject()
+JsonWriter &JsonWriter::open(char bracket)
 {
     separate();
-    out += '{';
+    out += bracket;
     first[++depth] = true;
     return *this;
 }
 
-JsonWriter &JsonWriter::endObject()
+JsonWriter &JsonWriter::close(char bracket)
 {
     --depth;
-    out += '}';
-    return *this;
-}
-
-JsonWriter &JsonWriter::beginArray()
-{
-    separate();
-    out += '[';
-    first[++depth] = true;
-    return *this;
-}
-
-JsonWriter &JsonWriter::endArray()
-{
-    --depth;
-    out += ']';
+    out += bracket;
     return *this;
 }
 

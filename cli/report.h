@@ -52,10 +52,10 @@ class JsonWriter
 {
 public:
     explicit JsonWriter(std::string &target) : out(target) {}
-    JsonWriter &beginObject();
-    JsonWriter &endObject();
-    JsonWriter &beginArray();
-    JsonWriter &endArray();
+    JsonWriter &beginObject() { return open('{'); }
+    JsonWriter &endObject() { return close('}'); }
+    JsonWriter &beginArray() { return open('['); }
+    JsonWriter &endArray() { return close(']'); }
     JsonWriter &key(std::string_view k);
     JsonWriter &string(std::string_view s);
     JsonWriter &number(double v);
@@ -64,6 +64,8 @@ public:
 
 private:
     void separate();
+    JsonWriter &open(char bracket);
+    JsonWriter &close(char bracket);
     std::string &out;
     std::array<bool, 16> first{}; // per nesting level: nothing written in it yet
     std::size_t depth = 0;
