@@ -23,7 +23,7 @@ namespace {
 plot::PlotInputs cylinder(double re)
 {
     plot::PlotInputs in;
-    in.selection = Selection{2, 0, 0, 0, 0};
+    in.selection = Selection{Geometry::Cylinder};
     in.inputs.reynolds = re;
     in.inputs.prandtl = 0.7;
     in.inputs.prandtlSurface = 0.7;
@@ -65,7 +65,7 @@ void curvesOnly(benchmark::State &state)
     double re = 6000;
     for (auto _ : state) {
         re = re == 6000 ? 6100 : 6000;
-        const auto op = physics::operatingPoints(Selection{2, 0, 0, 0, 0}, cylinder(re).inputs);
+        const auto op = physics::operatingPoints(Selection{Geometry::Cylinder}, cylinder(re).inputs);
         auto curves = physics::nusseltCurves(op, physics::reynoldsSpan(op), 160);
         benchmark::DoNotOptimize(curves);
     }
@@ -123,7 +123,7 @@ void sweepDimensionless(benchmark::State &state)
     const auto values = physics::spacedValues(1, 1e6, 1000, true);
     const Inputs in = cylinder(6000).inputs;
     for (auto _ : state) {
-        auto t = physics::sweep(Selection{2, 0, 0, 0, 0}, in, physics::SweepInput::Reynolds, values);
+        auto t = physics::sweep(Selection{Geometry::Cylinder}, in, physics::SweepInput::Reynolds, values);
         benchmark::DoNotOptimize(t);
     }
 }

@@ -151,10 +151,10 @@ namespace {
 void writeCase(JsonWriter &j, const Selection &s)
 {
     j.key("case").beginObject();
-    for (const physics::Choice &choice : physics::choices) {
-        const std::string_view word = choice.wordOf(s.*choice.member);
+    for (const Choice choice : allChoices) {
+        const std::string_view word = wordOf(s, choice);
         if (!word.empty())
-            j.key(choice.key).string(word);
+            j.key(infoOf(choice).key).string(word);
     }
     j.endObject();
 }

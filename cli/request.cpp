@@ -29,55 +29,45 @@ Fault invalid(std::string message)
     return Fault{Fault::Kind::Invalid, std::move(message)};
 }
 
-template <std::size_t N>
-std::string choices(const std::array<std::string_view, N> &words)
+// "laminar, turbulent or mixed": a choice's words in the order of their codes.
+std::string choices(Choice choice)
 {
+    const ChoiceInfo info = infoOf(choice);
     std::string list;
-    for (std::size_t i = 1; i < N; ++i) {
-        if (i > 1)
-            list += i + 1 == N ? " or " : ", ";
-        list += words[i];
+    for (int code = 1; code <= static_cast<int>(info.count); ++code) {
+        if (code > 1)
+            list += code == static_cast<int>(info.count) ? " or " : ", ";
+        list += info.withCode(code)->word;
     }
     return list;
 }
 
 // Faults are built out of line: the checks that pass, nearly all of them in a batch, stay small
 // enough to inline.
-template <std::size_t N>
-[[gnu::noinline, gnu::cold]] Fault notAChoice(Key key, std::string_view word,
-                                                const std::array<std::string_view, N> &words)
+[[gnu::noinline, gnu::cold]] Fault notAChoice(Key key, std::string_view word, Choice choice)
 {
-    return usage(optionName(key) + ": \"" + std::string(word) + "\" is not one of " + choices(words));
+    return usage(optionName(key) + ": \"" + std::string(word) + "\" is not one of " + choices(choice));
 }
 
-// The code of a choice (1, 2, ...), 0 when not given; a fault when the word is not a choice.
-template <std::size_t N>
-inline std::optional<Fault> choose(const Given &given, Key key,
-                                   const std::array<std::string_view, N> &words, int &code)
+// Sets the choice's code from its option (left as not chosen when the option is not given); a
+// fault when the word is not one of the choice's words.
+inline std::optional<Fault> choose(const Given &given, Key key, Choice choice, Selection &s)
 {
-    code = 0;
     if (!has(given, key))
         return std::nullopt;
     const std::string_view word = trimmed(*at(given, key));
-    for (std::size_t i = 1; i < N; ++i) {
-        if (word == words[i]) {
-            code = static_cast<int>(i);
-            return std::nullopt;
-        }
+    if (const ChoiceItem *item = infoOf(choice).withWord(word)) {
+        setCode(s, choice, item->code);
+        return std::nullopt;
     }
-    return notAChoice(key, word, words);
+    return notAChoice(key, word, choice);
 }
 
 std::string_view caseName(const Selection &s)
 {
-    switch (s.geometryType) {
-    case 1:
+    if (s.isPlate())
         return "a flat plate";
-    case 2:
-        return "a cylinder";
-    default:
-        return "a sphere";
-    }
+    return s.isCylinder() ? "a cylinder" : "a sphere";
 }
 
 [[gnu::noinline, gnu::cold]] Fault notUsedFault(Key key, std::string_view why)
@@ -191,30 +181,24 @@ Reading readField(const Given &given, Key key)
 std::optional<Fault> checkSelection(const Given &given, Selection &s)
 {
     if (!has(given, Key::Geometry))
-        return missing(Key::Geometry, choices(geometryWords));
-    if (auto f = choose(given, Key::Geometry, geometryWords, s.geometryType))
-        return f;
-    if (auto f = choose(given, Key::Heat, heatWords, s.heatCondition))
-        return f;
-    if (auto f = choose(given, Key::Flow, flowWords, s.flowCondition))
-        return f;
-    if (auto f = choose(given, Key::FluidType, fluidTypeWords, s.fluidType))
-        return f;
-    if (auto f = choose(given, Key::Sphere, sphereWords, s.sphereType))
-        return f;
+        return missing(Key::Geometry, choices(Choice::Geometry));
+    const Key keys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere};
+    for (std::size_t i = 0; i < allChoices.size(); ++i)
+        if (auto f = choose(given, keys[i], allChoices[i], s))
+            return f;
 
     const std::string_view name = caseName(s);
-    if (s.geometryType == 1) {
+    if (s.isPlate()) {
         if (auto f = notUsed(given, Key::Sphere, name))
             return f;
-        if (!s.heatCondition)
-            return missing(Key::Heat, choices(heatWords));
-        if (!s.flowCondition)
-            return missing(Key::Flow, choices(flowWords));
-        const bool needsFluidType = s.heatCondition == 1 && s.flowCondition == 1;
-        if (needsFluidType && !s.fluidType)
-            return missing(Key::FluidType, choices(fluidTypeWords));
-        if (!needsFluidType && s.fluidType)
+        if (s.heat == HeatCondition::None)
+            return missing(Key::Heat, choices(Choice::Heat));
+        if (s.flow == FlowCondition::None)
+            return missing(Key::Flow, choices(Choice::Flow));
+        const bool needsFluidType = isAsked(s, Choice::FluidType);
+        if (needsFluidType && s.fluidType == FluidType::None)
+            return missing(Key::FluidType, choices(Choice::FluidType));
+        if (!needsFluidType && s.fluidType != FluidType::None)
             return usage(optionName(Key::FluidType) +
                          " is used only by laminar flow over a plate at uniform temperature");
         return std::nullopt;
@@ -222,11 +206,11 @@ std::optional<Fault> checkSelection(const Given &given, Selection &s)
     for (Key key : {Key::Heat, Key::Flow, Key::FluidType})
         if (auto f = notUsed(given, key, name))
             return f;
-    if (s.geometryType == 2) {
+    if (s.isCylinder()) {
         if (auto f = notUsed(given, Key::Sphere, name))
             return f;
-    } else if (!s.sphereType) {
-        return missing(Key::Sphere, choices(sphereWords));
+    } else if (s.sphere == SphereType::None) {
+        return missing(Key::Sphere, choices(Choice::Sphere));
     }
     return std::nullopt;
 }
@@ -259,7 +243,7 @@ std::optional<Fault> buildRequest(const Given &given, Request &request)
     request.mode = Mode::Dimensionless;
     request.inputs = Inputs{};
     Selection &s = request.selection;
-    s = Selection{0, 0, 0, 0, 0};
+    s = Selection{Geometry::None};
 
     const Key physicalKeys[] = {Key::Fluid, Key::Velocity, Key::TInf, Key::TSurface, Key::Pressure};
     const Key dimensionlessKeys[] = {Key::Re, Key::Pr, Key::Prs, Key::Mu, Key::Mus};
@@ -279,14 +263,14 @@ std::optional<Fault> buildRequest(const Given &given, Request &request)
     if (auto f = checkSelection(given, s))
         return f;
     const std::string_view name = caseName(s);
-    const bool unheatedPlate = s.geometryType == 1 && s.heatCondition == 3;
+    const bool unheatedPlate = s.hasUnheatedStart();
 
     if (request.mode == Mode::Dimensionless) {
-        if (s.geometryType != 2)
+        if (!s.isCylinder())
             if (auto f = notUsed(given, Key::Prs, name))
                 return f;
-        if (!(s.geometryType == 3 && s.sphereType == 1)) {
-            const std::string_view why = s.geometryType == 3 ? "drops" : name;
+        if (!s.isRegularSphere()) {
+            const std::string_view why = s.isSphere() ? "drops" : name;
             if (auto f = notUsed(given, Key::Mu, why))
                 return f;
             if (auto f = notUsed(given, Key::Mus, why))

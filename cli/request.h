@@ -70,11 +70,5 @@ struct Fault {
 // when they do not describe a case; allocates only then.
 std::optional<Fault> buildRequest(const Given &given, Request &request);
 
-// The words of the five choices: the case file's, so that options and case files agree.
-using physics::geometryWords;
-using physics::heatWords;
-using physics::flowWords;
-using physics::fluidTypeWords;
-using physics::sphereWords;
 
 } // namespace nusselt::cli

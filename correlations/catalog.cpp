@@ -12,9 +12,7 @@ namespace {
 
 constexpr double inf = std::numeric_limits<double>::infinity();
 
-// Below this Reynolds number the boundary layer on a flat plate is taken as laminar, above it as
-// turbulent (the critical Reynolds number the plate correlations are stated with).
-constexpr double plateTransition = 5.0e5;
+constexpr double plateTransition = plateTransitionReynolds;
 
 struct Entry {
     std::string_view name;
@@ -53,16 +51,16 @@ void add(Terms &terms, Correlation c, Kind k)
     terms.items[terms.count++] = Term{c, k};
 }
 
+} // namespace
+
 bool unheatedLengthsValid(const Point &p)
 {
-    // The heated section starts on the plate, ahead of x: otherwise the brackets vanish or turn
-    // negative (the calculator refuses the same lengths).
     return std::isfinite(p.plateLength) && std::isfinite(p.distance) && std::isfinite(p.heatStart)
         && p.plateLength > 0.0 && p.distance > 0.0 && p.heatStart >= 0.0 && p.heatStart < p.distance
         && p.heatStart < p.plateLength;
 }
 
-std::optional<double> value(const Term &t, const Point &p)
+std::optional<double> correlationValue(const Term &t, const Point &p)
 {
     const double re = p.reynolds;
     const double pr = p.prandtl;
@@ -117,6 +115,8 @@ std::optional<double> value(const Term &t, const Point &p)
     return std::nullopt;
 }
 
+namespace {
+
 const char *const superscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
 
 std::string exponentText(int e)
@@ -166,47 +166,44 @@ void check(std::vector<std::string> &out, std::string_view symbol, double v, dou
 Terms termsOf(const Selection &s, double prandtl)
 {
     Terms t;
-    switch (s.geometryType) {
-    case 1:
-        if (s.heatCondition == 1) {
-            if (s.flowCondition == 1 && s.fluidType == 1) {
-                const Correlation c = prandtl >= 0.6 ? Correlation::LaminarPlate : Correlation::ChurchillOzoePlate;
+    if (s.isPlate()) {
+        const bool flux = s.heat == HeatCondition::UniformFlux;
+        const bool laminar = s.flow == FlowCondition::Laminar;
+        const bool turbulent = s.flow == FlowCondition::Turbulent;
+        if (s.heat == HeatCondition::UniformTemperature) {
+            if (laminar && s.fluidType == FluidType::Regular) {
+                const Correlation c = prandtl >= laminarPlateMinPrandtl ? Correlation::LaminarPlate
+                                                                        : Correlation::ChurchillOzoePlate;
                 add(t, c, Kind::Local);
                 add(t, c, Kind::Average);
-            } else if (s.flowCondition == 1 && s.fluidType == 2) {
+            } else if (laminar && s.fluidType == FluidType::LiquidMetal) {
                 add(t, Correlation::LiquidMetalPlate, Kind::Local);
-            } else if (s.flowCondition == 2) {
+            } else if (turbulent) {
                 add(t, Correlation::TurbulentPlate, Kind::Local);
                 add(t, Correlation::TurbulentPlate, Kind::Average);
-            } else if (s.flowCondition == 3) {
+            } else if (s.flow == FlowCondition::Mixed) {
                 add(t, Correlation::MixedPlate, Kind::Average);
             }
-        } else if (s.heatCondition == 2 || s.heatCondition == 3) {
-            const bool flux = s.heatCondition == 2;
-            if (s.flowCondition == 1) {
+        } else if (flux || s.heat == HeatCondition::UnheatedStartingLength) {
+            if (laminar) {
                 add(t, flux ? Correlation::LaminarFlux : Correlation::LaminarUnheated, Kind::Local);
                 add(t, flux ? Correlation::LaminarFlux : Correlation::LaminarUnheated, Kind::Average);
-            } else if (s.flowCondition == 2) {
+            } else if (turbulent) {
                 add(t, flux ? Correlation::TurbulentFlux : Correlation::TurbulentUnheated, Kind::Local);
                 add(t, flux ? Correlation::TurbulentFlux : Correlation::TurbulentUnheated, Kind::Average);
             }
         }
-        break;
-    case 2:
+    } else if (s.isCylinder()) {
         // In the order of the calculator's fields: local, average, note, the field below.
         add(t, Correlation::CylinderStagnation, Kind::Local);
         add(t, Correlation::Hilpert, Kind::Average);
         add(t, Correlation::ChurchillBernstein, Kind::Average);
         add(t, Correlation::Zhukauskas, Kind::Average);
-        break;
-    case 3:
-        if (s.sphereType == 1)
+    } else if (s.isSphere()) {
+        if (s.sphere == SphereType::Regular)
             add(t, Correlation::Whitaker, Kind::Average);
-        else if (s.sphereType == 2)
+        else if (s.sphere == SphereType::Drops)
             add(t, Correlation::RanzMarshall, Kind::Average);
-        break;
-    default:
-        break;
     }
     return t;
 }
@@ -231,7 +228,7 @@ std::optional<double> nusseltAt(const Term &term, const Point &point)
     if (!std::isfinite(point.reynolds) || !std::isfinite(point.prandtl) || point.reynolds < 0.0
         || point.prandtl <= 0.0)
         return std::nullopt;
-    const std::optional<double> nu = value(term, point);
+    const std::optional<double> nu = correlationValue(term, point);
     if (!nu || !std::isfinite(*nu))
         return std::nullopt;
     return nu;

@@ -78,6 +78,20 @@ struct Point {
 // The point the calculator evaluates for the given field readings (missing readings read 0).
 Point pointOf(const Inputs &inputs);
 
+// The plate's critical Reynolds number: the plate correlations are stated laminar below it and
+// turbulent above it, and the mixed boundary layer's 871 assumes transition there.
+inline constexpr double plateTransitionReynolds = 5.0e5;
+// The laminar plate's 0.332 relation holds from this Prandtl number on; below it Churchill-Ozoe.
+inline constexpr double laminarPlateMinPrandtl = 0.6;
+
+// Whether L, x and xi describe a plate heated from xi on, with x on the heated part: otherwise
+// the unheated-start brackets vanish or turn negative.
+bool unheatedLengthsValid(const Point &point);
+
+// The term's value as its correlation gives it, which may overflow to infinity; nothing where the
+// correlation has none (see nusseltAt). Callers that show numbers use nusseltAt.
+std::optional<double> correlationValue(const Term &term, const Point &point);
+
 // The term's Nusselt number, or nothing where the correlation has none: Hilpert and Zhukauskas
 // outside their tables, the mixed boundary layer below its transition Reynolds number, an
 // unheated plate whose lengths do not describe one, non-positive viscosities or Pr_s, a

@@ -1,19 +1,20 @@
 #include "engine.h"
 
-#include "correlations.h"
+#include "catalog.h"
 
 #include <cmath>
+#include <optional>
 
 namespace nusselt {
 namespace {
 
-// Each case fills in the one Outcome that calculate() returns, so that nothing is copied.
-void refuse(Outcome &o, std::string_view boxText, std::string_view note)
-{
-    o = Outcome{};
-    o.boxText = boxText;
-    o.note = Shown::message(note);
-}
+// Which correlations a case has is the catalog's to say (termsOf); here is what the calculator
+// adds: the inputs it refuses, and where and how each of the catalog's numbers is shown.
+
+struct Refusal {
+    std::string_view boxText;
+    std::string_view note;
+};
 
 constexpr std::string_view checkReynoldsPrandtl = "Check Reynolds and Prandtl numbers";
 constexpr std::string_view chooseLaminarOrTurbulant = "Choose Laminar or Turbulant Flow";
@@ -28,120 +29,88 @@ bool positive(const Reading &r)
     return finite(r) && *r > 0.0;
 }
 
-// Smallest Re for the mixed boundary layer: its 871 assumes transition at Re_c = 500,000, and
-// below that the relation drops under the laminar value and turns negative.
-constexpr double mixedCriticalReynolds = 500000.0;
-
-void uniformTemperature(const Selection &s, double re, double pr, double pe, Outcome &o)
+std::optional<Refusal> uniformTemperatureRefusal(const Selection &s, double re, double pr)
 {
-    switch (s.flowCondition) {
-    case 1: // Laminar
-        if (s.fluidType == 1) {
-            if (pr >= 0.6) {
-                o.local = Shown::number(laminarPlateLocal(re, pr));
-                o.average = Shown::number(laminarPlateAverage(re, pr));
-            } else if (pe > 100.0) {
-                o.local = Shown::number(churchillOzoePlateLocal(re, pr));
-                o.average = Shown::number(churchillOzoePlateAverage(re, pr));
-            } else {
-                return refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);
-            }
-            o.note = Shown::clear();
-            return;
+    const double pe = re * pr;
+    switch (s.flow) {
+    case FlowCondition::Laminar:
+        if (s.fluidType == FluidType::Regular) {
+            // Churchill-Ozoe below the laminar relation's Prandtl numbers, for Pe > 100 only.
+            if (pr >= laminarPlateMinPrandtl || pe > 100.0)
+                return std::nullopt;
+        } else if (s.fluidType == FluidType::LiquidMetal) {
+            if (pe >= 100.0)
+                return std::nullopt;
         }
-        if (s.fluidType == 2) {
-            if (!(pe >= 100.0))
-                return refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);
-            o.local = Shown::number(liquidMetalPlateLocal(pe));
-            o.average = Shown::clear();
-            o.note = Shown::clear();
-            return;
-        }
-        return refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);
-    case 2: // Turbulant
-        o.local = Shown::number(turbulentPlateLocal(re, pr));
-        o.average = Shown::number(turbulentPlateAverage(re, pr));
-        o.note = Shown::message("This is valid only if L >> x_c");
-        return;
-    case 3: // Mixed Flow
+        return Refusal{text::conditionsNotMet, checkReynoldsPrandtl};
+    case FlowCondition::Turbulent:
+        return std::nullopt;
+    case FlowCondition::Mixed:
         if (!(pr >= 0.6 && pr <= 60.0))
-            return refuse(o, text::calculationFailed, "Check 0.6<Pr<60");
-        if (re < mixedCriticalReynolds)
-            return refuse(o, text::conditionsNotMet, "Mixed Flow needs Re >= 500,000");
-        o.average = Shown::number(mixedPlateAverage(re, pr));
-        o.note = Shown::message("Valid if Recritical = 500,000");
-        o.local = Shown::clear();
-        return;
+            return Refusal{text::calculationFailed, "Check 0.6<Pr<60"};
+        // Below the transition the relation drops under the laminar value and turns negative.
+        if (re < plateTransitionReynolds)
+            return Refusal{text::conditionsNotMet, "Mixed Flow needs Re >= 500,000"};
+        return std::nullopt;
     default:
-        return refuse(o, text::calculationFailed, "Check 0.6<Pr<60");
+        return Refusal{text::calculationFailed, "Check 0.6<Pr<60"};
     }
 }
 
-void uniformFlux(const Selection &s, double re, double pr, Outcome &o)
+// What the case refuses before anything is evaluated; nothing when its inputs are complete.
+std::optional<Refusal> refusalOf(const Selection &s, const Inputs &in, double re, double pr)
 {
-    if (s.flowCondition == 1) {
-        o.local = Shown::number(laminarFluxLocal(re, pr));
-        o.average = Shown::number(laminarFluxAverage(re, pr));
-    } else if (s.flowCondition == 2) {
-        o.local = Shown::number(turbulentFluxLocal(re, pr));
-        o.average = Shown::number(turbulentFluxAverage(re, pr));
-    } else {
-        return refuse(o, text::calculationFailed, chooseLaminarOrTurbulant);
+    const bool laminarOrTurbulent = s.flow == FlowCondition::Laminar || s.flow == FlowCondition::Turbulent;
+    if (s.isPlate()) {
+        switch (s.heat) {
+        case HeatCondition::UniformTemperature:
+            return uniformTemperatureRefusal(s, re, pr);
+        case HeatCondition::UniformFlux:
+            if (!laminarOrTurbulent)
+                return Refusal{text::calculationFailed, chooseLaminarOrTurbulant};
+            return std::nullopt;
+        case HeatCondition::UnheatedStartingLength:
+            if (!laminarOrTurbulent)
+                return Refusal{text::calculationFailed, chooseLaminarOrTurbulant};
+            if (!finite(in.plateLength) || !finite(in.distance) || !finite(in.heatStart))
+                return Refusal{text::valuesNotEntered, "Enter Plate Length and Distances"};
+            if (!unheatedLengthsValid(pointOf(in)))
+                return Refusal{text::conditionsNotMet, "Check Plate Length and Distances"};
+            return std::nullopt;
+        default:
+            return std::nullopt; // no heat flow condition yet: nothing to do
+        }
     }
-    o.note = Shown::clear();
+    if (s.isCylinder() && !positive(in.prandtlSurface))
+        return Refusal{text::valuesNotEntered, "Enter Prandtl number at surface temperature"};
+    if (s.isRegularSphere() && (!positive(in.mu) || !positive(in.muSurface)))
+        return Refusal{text::valuesNotEntered, "Set Mu,Mus and Calculate"};
+    return std::nullopt;
 }
 
-void unheatedStartingLength(const Selection &s, const Inputs &in, double re, double pr, Outcome &o)
-{
-    if (s.flowCondition != 1 && s.flowCondition != 2)
-        return refuse(o, text::calculationFailed, chooseLaminarOrTurbulant);
-    if (!finite(in.plateLength) || !finite(in.distance) || !finite(in.heatStart))
-        return refuse(o, text::valuesNotEntered, "Enter Plate Length and Distances");
-    const double length = *in.plateLength;
-    const double x = *in.distance;
-    const double xi = *in.heatStart;
-    // The heated section must start on the plate, ahead of the point x where the local value is
-    // taken; otherwise the brackets vanish or go negative.
-    if (length <= 0.0 || x <= 0.0 || xi < 0.0 || xi >= x || xi >= length)
-        return refuse(o, text::conditionsNotMet, "Check Plate Length and Distances");
+// Where the calculator shows a correlation's number: the field, the words after the number, the
+// text shown instead where the correlation has no value, and (plate) the note beside it.
+struct Placement {
+    Shown Outcome::*field;
+    std::string_view suffix;
+    std::string_view failed;
+    Shown note = Shown::clear();
+};
 
-    if (s.flowCondition == 1) {
-        o.local = Shown::number(laminarUnheatedLocal(re, pr, length, x, xi));
-        o.average = Shown::number(laminarUnheatedAverage(re, pr, length, xi));
-    } else {
-        o.local = Shown::number(turbulentUnheatedLocal(re, pr, length, x, xi));
-        o.average = Shown::number(turbulentUnheatedAverage(re, pr, length, xi));
-    }
-    o.note = Shown::clear();
-}
-
-void cylinder(const Inputs &in, double re, double pr, Outcome &o)
+Placement placementOf(const Term &term)
 {
-    if (!positive(in.prandtlSurface))
-        return refuse(o, text::valuesNotEntered, "Enter Prandtl number at surface temperature");
-    o.local = Shown::number(cylinderStagnation(re, pr), " at stagnation");
-    // Out of range, say so where the number would stand rather than leave an older number there.
-    if (const auto h = hilpert(re, pr))
-        o.average = Shown::number(*h, " Hilpert");
-    else
-        o.average = Shown::message("Hilpert Failed");
-    o.note = Shown::number(churchillBernstein(re, pr), " Churchill");
-    if (const auto z = zhukauskas(re, pr, *in.prandtlSurface)) {
-        o.zhukauskas = Shown::number(*z, " Zhukauskas");
-    } else {
-        o.zhukauskas = Shown::message("Zhukauskas Failed");
-        o.zhukauskasFailedLine = true;
-    }
-}
-
-void sphere(const Selection &s, const Inputs &in, double re, double pr, Outcome &o)
-{
-    if (s.sphereType == 1) {
-        if (!positive(in.mu) || !positive(in.muSurface))
-            return refuse(o, text::valuesNotEntered, "Set Mu,Mus and Calculate");
-        o.average = Shown::number(whitakerSphere(re, pr, *in.mu, *in.muSurface));
-    } else if (s.sphereType == 2) {
-        o.average = Shown::number(ranzMarshallDrop(re, pr));
+    switch (term.correlation) {
+    case Correlation::CylinderStagnation: return {&Outcome::local, " at stagnation", {}};
+    case Correlation::Hilpert: return {&Outcome::average, " Hilpert", "Hilpert Failed"};
+    case Correlation::ChurchillBernstein: return {&Outcome::note, " Churchill", {}};
+    case Correlation::Zhukauskas: return {&Outcome::zhukauskas, " Zhukauskas", "Zhukauskas Failed"};
+    case Correlation::TurbulentPlate:
+        return {term.kind == Kind::Local ? &Outcome::local : &Outcome::average, {}, {},
+                Shown::message("This is valid only if L >> x_c")};
+    case Correlation::MixedPlate:
+        return {&Outcome::average, {}, {}, Shown::message("Valid if Recritical = 500,000")};
+    default:
+        return {term.kind == Kind::Local ? &Outcome::local : &Outcome::average, {}, {}};
     }
 }
 
@@ -154,21 +123,11 @@ bool showsOnlyFiniteNumbers(const Outcome &o)
     return true;
 }
 
-void dispatch(const Selection &s, const Inputs &in, double re, double pr, Outcome &o)
+void refuse(Outcome &o, std::string_view boxText, std::string_view note)
 {
-    const double pe = re * pr;
-    switch (s.geometryType) {
-    case 1:
-        switch (s.heatCondition) {
-        case 1: return uniformTemperature(s, re, pr, pe, o);
-        case 2: return uniformFlux(s, re, pr, o);
-        case 3: return unheatedStartingLength(s, in, re, pr, o);
-        default: return; // no heat flow condition yet: nothing to do
-        }
-    case 2: return cylinder(in, re, pr, o);
-    case 3: return sphere(s, in, re, pr, o);
-    default: return;
-    }
+    o = Outcome{};
+    o.boxText = boxText;
+    o.note = Shown::message(note);
 }
 
 } // namespace
@@ -186,7 +145,34 @@ Outcome calculate(const Selection &selection, const Inputs &inputs)
         refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);
         return o;
     }
-    dispatch(selection, inputs, re, pr, o);
+    if (const auto refusal = refusalOf(selection, inputs, re, pr)) {
+        refuse(o, refusal->boxText, refusal->note);
+        return o;
+    }
+    const Terms terms = termsOf(selection, pr);
+    // A plate case writes both Nusselt fields and the note: what it has no number for is cleared.
+    if (selection.isPlate() && !terms.empty()) {
+        o.local = Shown::clear();
+        o.average = Shown::clear();
+        o.note = Shown::clear();
+    }
+    const Point point = pointOf(inputs);
+    for (const Term &term : terms) {
+        const Placement place = placementOf(term);
+        if (selection.isPlate())
+            o.note = place.note;
+        if (const auto nu = correlationValue(term, point)) {
+            o.*place.field = Shown::number(*nu, place.suffix);
+        } else if (!place.failed.empty()) {
+            // Out of range, say so where the number would stand rather than leave an older one there.
+            o.*place.field = Shown::message(place.failed);
+            if (term.correlation == Correlation::Zhukauskas)
+                o.zhukauskasFailedLine = true;
+        } else {
+            refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);
+            return o;
+        }
+    }
     // Only absurd magnitudes (near the double range) overflow a correlation; never show "inf".
     if (!showsOnlyFiniteNumbers(o))
         refuse(o, text::conditionsNotMet, checkReynoldsPrandtl);

@@ -7,19 +7,12 @@
 // reuses fields (a sphere's mu is typed into NusseltEdit); that is documentation only. No widget
 // code is included here: the dialog reads the fields, formats the numbers and writes them back.
 
+#include "choices.h"
+
 #include <optional>
 #include <string_view>
 
 namespace nusselt {
-
-// The five selection codes of the dialog (0: nothing chosen yet).
-struct Selection {
-    int geometryType = 1;  // 1 Flat Plate, 2 Cylinder, 3 Sphere
-    int heatCondition = 0; // 1 Uniform Temp, 2 Uniform Flux, 3 Unheated Starting Length
-    int flowCondition = 0; // 1 Laminar, 2 Turbulant, 3 Mixed Flow
-    int fluidType = 0;     // 1 Regular Fluid, 2 Liquid Metal
-    int sphereType = 0;    // 1 Regular Sphere, 2 Drops
-};
 
 // A field's number, or nothing when its text is empty or did not convert.
 using Reading = std::optional<double>;

@@ -58,8 +58,7 @@ void showIn(QLineEdit *edit, const nusselt::Shown &shown)
 
 int ExternalFlow::on_Calculate_clicked()
 {
-    const nusselt::Selection selection{geometryType, heatCondition, flowCondition, fluidType,
-                                       sphereType};
+    const nusselt::Selection selection = this->selection();
 
     nusselt::Inputs inputs;
     inputs.reynolds = nusselt::readNumber(ui.ReynoldsEdit->text());

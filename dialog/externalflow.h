@@ -21,7 +21,7 @@ public:
     // The five codes as chosen so far, for windows that follow the calculator's case.
     nusselt::Selection selection() const
     {
-        return {geometryType, heatCondition, flowCondition, fluidType, sphereType};
+        return nusselt::selectionFromCodes(geometryType, heatCondition, flowCondition, fluidType, sphereType);
     }
 
 private slots:

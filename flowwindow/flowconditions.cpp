@@ -105,8 +105,6 @@ QString joinedNames(const QStringList &names)
         + names.last();
 }
 
-bool isCylinder(const nusselt::Selection &s) { return s.geometryType == 2; }
-bool isSphere(const nusselt::Selection &s) { return s.geometryType == 3; }
 
 } // namespace
 
@@ -444,7 +442,7 @@ void FlowConditions::openSweep()
 
 void FlowConditions::showCase(const nusselt::Selection &selection)
 {
-    ui.LengthLabel->setText(selection.geometryType == 1 ? tr("Plate &length L") : tr("&Diameter D"));
+    ui.LengthLabel->setText(selection.isPlate() ? tr("Plate &length L") : tr("&Diameter D"));
 
     const bool distances = physics::needsDistances(selection);
     for (Field f : {Field::Distance, Field::HeatStart}) {
@@ -467,15 +465,15 @@ void FlowConditions::showCase(const nusselt::Selection &selection)
     }
 
     // A sphere's heat rate is the whole sphere's; a plate's and a cylinder's are per metre.
-    const physics::RateKind rate = isSphere(selection) ? physics::RateKind::Total : physics::RateKind::PerLength;
+    const physics::RateKind rate = selection.isSphere() ? physics::RateKind::Total : physics::RateKind::PerLength;
     if (rate != rateUnitsFor) {
         rateUnitsFor = rate;
         fillUnits(ui.HeatRateUnit, rate == physics::RateKind::Total ? Quantity::HeatRate : Quantity::HeatRatePerLength);
     }
     ui.HeatRateUnitLabel->setText(rate == physics::RateKind::Total ? tr("q in") : tr("q′ in"));
 
-    ui.SummaryForm->setRowVisible(ui.PrandtlSurfaceValue, isCylinder(selection));
-    ui.SummaryForm->setRowVisible(ui.ViscosityRatioValue, isSphere(selection) && selection.sphereType == 1);
+    ui.SummaryForm->setRowVisible(ui.PrandtlSurfaceValue, selection.isCylinder());
+    ui.SummaryForm->setRowVisible(ui.ViscosityRatioValue, selection.isRegularSphere());
 }
 
 void FlowConditions::showMessages()
@@ -598,7 +596,7 @@ void FlowConditions::showResults()
         set(ColKind, fromView(nusselt::kindName(res.term.kind)));
         QString reference = QStringLiteral("T_f");
         if (res.reference == nusselt::Reference::FreeStream)
-            reference = isCylinder(selection) ? QStringLiteral("T∞ (Pr_s at Ts)") : QStringLiteral("T∞ (μ_s at Ts)");
+            reference = selection.isCylinder() ? QStringLiteral("T∞ (Pr_s at Ts)") : QStringLiteral("T∞ (μ_s at Ts)");
         set(ColReference, reference);
         set(ColRe, numberText(res.reynolds, 6), res.reynolds);
         set(ColPr, numberText(res.prandtl, 5), res.prandtl);
@@ -652,9 +650,9 @@ void FlowConditions::showNotes()
     if (!freeStream.isEmpty()) {
         statement << tr("%1: all properties at the free-stream temperature T∞, %2 at the surface temperature Ts.")
                          .arg(joinedNames(freeStream),
-                              isCylinder(selection) ? QStringLiteral("Pr_s") : QStringLiteral("μ_s"));
+                              selection.isCylinder() ? QStringLiteral("Pr_s") : QStringLiteral("μ_s"));
     }
-    if (isCylinder(selection) && !freeStream.isEmpty()) {
+    if (selection.isCylinder() && !freeStream.isEmpty()) {
         statement << tr("After “Use in Calculator” the calculator's Zhukauskas uses the film properties (it "
                         "has only one Re and Pr), so its Zhukauskas number differs from the one shown here.");
     }
@@ -764,9 +762,7 @@ void FlowConditions::setCase(const physics::CaseFile &c)
 {
     const nusselt::Selection now = calculator.selection();
     const nusselt::Selection &want = c.selection;
-    if (now.geometryType != want.geometryType || now.heatCondition != want.heatCondition
-        || now.flowCondition != want.flowCondition || now.fluidType != want.fluidType
-        || now.sphereType != want.sphereType)
+    if (now != want)
         chooseInCalculator(want);
 
     ui.FluidCombo->setCurrentIndex(c.fluid == physics::FluidChoice::Water    ? 1
@@ -803,13 +799,13 @@ void FlowConditions::chooseInCalculator(const nusselt::Selection &s)
         emit combo->activated(index);
         emit combo->textActivated(text);
     };
-    activate("GeometryCombo", s.geometryType, kGeometryItems, 3);
-    if (s.geometryType == 1) {
-        activate("UniformTempCombo", s.heatCondition, kHeatItems, 3);
-        activate("TurbulantCombo", s.flowCondition, kFlowItems, 3);
-        activate("LiquidMetalCombo", s.fluidType, kFluidTypeItems, 2);
-    } else if (s.geometryType == 3) {
-        activate("SphereCombo", s.sphereType, kSphereItems, 2);
+    activate("GeometryCombo", static_cast<int>(s.geometry), kGeometryItems, 3);
+    if (s.isPlate()) {
+        activate("UniformTempCombo", static_cast<int>(s.heat), kHeatItems, 3);
+        activate("TurbulantCombo", static_cast<int>(s.flow), kFlowItems, 3);
+        activate("LiquidMetalCombo", static_cast<int>(s.fluidType), kFluidTypeItems, 2);
+    } else if (s.isSphere()) {
+        activate("SphereCombo", static_cast<int>(s.sphere), kSphereItems, 2);
     }
 }
 

@@ -148,11 +148,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     FuzzedDataProvider in(data, size);
     nusselt::Selection s;
-    s.geometryType = takeCode(in);
-    s.heatCondition = takeCode(in);
-    s.flowCondition = takeCode(in);
-    s.fluidType = takeCode(in);
-    s.sphereType = takeCode(in);
+    for (nusselt::Choice c : nusselt::allChoices)
+        nusselt::setCode(s, c, takeCode(in));
 
     std::array<nusselt::Reading, 8> readings;
     for (nusselt::Reading &r : readings) {

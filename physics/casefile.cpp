@@ -115,10 +115,10 @@ std::string toJson(const CaseFile &c)
     j["format"] = caseFileFormat;
     j["version"] = caseFileVersion;
     json kase = json::object();
-    for (const Choice &choice : choices) {
-        const std::string_view word = choice.wordOf(c.selection.*choice.member);
+    for (const Choice choice : allChoices) {
+        const std::string_view word = wordOf(c.selection, choice);
         if (!word.empty())
-            kase[std::string(choice.key)] = word;
+            kase[std::string(infoOf(choice).key)] = word;
     }
     j["case"] = kase;
     j["fluid"] = fluidWords[static_cast<std::size_t>(c.fluid)];
@@ -163,15 +163,15 @@ std::optional<CaseFile> fromJson(std::string_view text, std::string &error)
                 const std::string path = "case." + it.key();
                 const std::string word = textAt(it.value(), path);
                 const Choice *choice = nullptr;
-                for (const Choice &ch : choices)
-                    if (it.key() == ch.key)
+                for (const Choice &ch : allChoices)
+                    if (it.key() == infoOf(ch).key)
                         choice = &ch;
                 if (!choice)
                     throw Bad{path + ": unknown choice"};
-                const int code = choice->codeOf(word);
-                if (code < 0)
+                const ChoiceItem *item = infoOf(*choice).withWord(word);
+                if (!item)
                     throw Bad{path + ": \"" + word + "\" is not a choice"};
-                c.selection.*choice->member = code;
+                setCode(c.selection, *choice, item->code);
             }
         }
         if (j.contains("fluid")) {

@@ -40,7 +40,7 @@ struct TypedFluidTexts {
 };
 
 struct CaseFile {
-    Selection selection{0, 0, 0, 0, 0};
+    Selection selection{Geometry::None};
     FluidChoice fluid = FluidChoice::Air;
     TypedValue velocity;
     TypedValue length;
@@ -54,44 +54,6 @@ struct CaseFile {
     std::string prandtlSurface;
     std::string viscositySurface;
 };
-
-// The words of the five choices, as options and case files write them (index = selection code;
-// 0 = not chosen, no word).
-inline constexpr std::array<std::string_view, 4> geometryWords{"", "plate", "cylinder", "sphere"};
-inline constexpr std::array<std::string_view, 4> heatWords{"", "temperature", "flux", "unheated"};
-inline constexpr std::array<std::string_view, 4> flowWords{"", "laminar", "turbulent", "mixed"};
-inline constexpr std::array<std::string_view, 3> fluidTypeWords{"", "regular", "liquid-metal"};
-inline constexpr std::array<std::string_view, 3> sphereWords{"", "regular", "drops"};
-
-// One choice as a case file (and the command line's JSON report) writes it: its key, where the
-// selection keeps it, and its words.
-struct Choice {
-    std::string_view key;
-    int Selection::*member;
-    const std::string_view *words;
-    std::size_t count;
-
-    // The word of a code; empty when not chosen or out of range.
-    std::string_view wordOf(int code) const
-    {
-        return code > 0 && static_cast<std::size_t>(code) < count ? words[code] : std::string_view();
-    }
-    // The code of a word; -1 when it is none of the words.
-    int codeOf(std::string_view word) const
-    {
-        for (std::size_t i = 1; i < count; ++i)
-            if (words[i] == word)
-                return static_cast<int>(i);
-        return -1;
-    }
-};
-inline constexpr std::array<Choice, 5> choices{{
-    {"geometry", &Selection::geometryType, geometryWords.data(), geometryWords.size()},
-    {"heat", &Selection::heatCondition, heatWords.data(), heatWords.size()},
-    {"flow", &Selection::flowCondition, flowWords.data(), flowWords.size()},
-    {"fluid_type", &Selection::fluidType, fluidTypeWords.data(), fluidTypeWords.size()},
-    {"sphere", &Selection::sphereType, sphereWords.data(), sphereWords.size()},
-}};
 
 inline constexpr std::string_view caseFileFormat = "nusselt-case";
 inline constexpr int caseFileVersion = 1;

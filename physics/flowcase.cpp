@@ -9,18 +9,15 @@ namespace {
 constexpr double pi = 3.14159265358979323846;
 constexpr double triplePoint = 273.16; // K, water's lowest liquid temperature here
 
-bool isCylinder(const Selection &s) { return s.geometryType == 2; }
-bool isRegularSphere(const Selection &s) { return s.geometryType == 3 && s.sphereType == 1; }
-bool isSphere(const Selection &s) { return s.geometryType == 3; }
 
 // Zhukauskas and Whitaker take their properties at T_inf and a surface value at T_s.
-bool needsFreeStream(const Selection &s) { return isCylinder(s) || isRegularSphere(s); }
+bool needsFreeStream(const Selection &s) { return s.isCylinder() || s.isRegularSphere(); }
 // The regular sphere is the one case without a film-temperature correlation.
-bool needsFilm(const Selection &s) { return !isRegularSphere(s); }
+bool needsFilm(const Selection &s) { return !s.isRegularSphere(); }
 
 std::string_view lengthName(const Selection &s)
 {
-    return s.geometryType == 1 ? "plate length L" : "diameter D";
+    return s.isPlate() ? "plate length L" : "diameter D";
 }
 
 std::string_view temperatureSymbol(Field f)
@@ -151,34 +148,30 @@ std::optional<State> typedState(Checker &check, const TypedProperties &t, const 
 
 std::string_view hintFor(const Selection &s)
 {
-    switch (s.geometryType) {
-    case 1:
-        if (s.heatCondition == 0)
-            return "Choose the heat flow condition in the calculator";
-        if (s.heatCondition == 1) {
-            if (s.flowCondition == 0)
-                return "Choose the flow condition in the calculator";
-            if (s.flowCondition == 1 && s.fluidType == 0)
-                return "Choose the fluid type in the calculator";
+    if (s.isPlate()) {
+        if (s.heat == HeatCondition::None)
+            return "Choose the heat flow condition";
+        if (s.heat == HeatCondition::UniformTemperature) {
+            if (s.flow == FlowCondition::None)
+                return "Choose the flow condition";
+            if (s.flow == FlowCondition::Laminar && s.fluidType == FluidType::None)
+                return "Choose the fluid type";
             return {};
         }
-        if (s.flowCondition != 1 && s.flowCondition != 2)
-            return "Choose laminar or turbulent flow in the calculator";
-        return {};
-    case 3:
-        if (s.sphereType == 0)
-            return "Choose Regular Sphere or Drops in the calculator";
-        return {};
-    default:
+        if (s.flow != FlowCondition::Laminar && s.flow != FlowCondition::Turbulent)
+            return "Choose laminar or turbulent flow";
         return {};
     }
+    if (s.isSphere() && s.sphere == SphereType::None)
+        return "Choose Regular Sphere or Drops";
+    return {};
 }
 
 } // namespace
 
 bool needsDistances(const Selection &s)
 {
-    return s.geometryType == 1 && s.heatCondition == 3;
+    return s.hasUnheatedStart();
 }
 
 std::vector<Field> customFieldsNeeded(const Selection &s)
@@ -190,9 +183,9 @@ std::vector<Field> customFieldsNeeded(const Selection &s)
     if (needsFreeStream(s))
         fields.insert(fields.end(), {Field::FreeStreamDensity, Field::FreeStreamViscosity,
                                      Field::FreeStreamConductivity, Field::FreeStreamSpecificHeat});
-    if (isCylinder(s))
+    if (s.isCylinder())
         fields.push_back(Field::SurfacePrandtl);
-    if (isRegularSphere(s))
+    if (s.isRegularSphere())
         fields.push_back(Field::SurfaceViscosity);
     return fields;
 }
@@ -297,8 +290,8 @@ Evaluation evaluate(const Problem &p)
             }
         }
         // The one surface value the case needs: Pr_s for the cylinder, mu_s for the regular sphere.
-        const bool cylinderCase = isCylinder(sel);
-        if (cylinderCase || isRegularSphere(sel)) {
+        const bool cylinderCase = sel.isCylinder();
+        if (cylinderCase || sel.isRegularSphere()) {
             const Field field = cylinderCase ? Field::SurfacePrandtl : Field::SurfaceViscosity;
             const std::optional<double> &typed =
                 cylinderCase ? p.custom.prandtlSurface : p.custom.viscositySurface;
@@ -339,13 +332,13 @@ Evaluation evaluate(const Problem &p)
     };
 
     // The numbers the calculator works with: film values, or T_inf values for the regular sphere.
-    const std::optional<PropertiesUsed> &main = isRegularSphere(sel) ? e.freeStream : e.film;
+    const std::optional<PropertiesUsed> &main = sel.isRegularSphere() ? e.freeStream : e.film;
     e.reynolds = reynoldsAt(main);
     if (main)
         e.prandtl = main->state.prandtl;
-    if (isCylinder(sel) && e.surface)
+    if (sel.isCylinder() && e.surface)
         e.prandtlSurface = e.surface->state.prandtl;
-    if (isRegularSphere(sel) && e.freeStream && e.surface)
+    if (sel.isRegularSphere() && e.freeStream && e.surface)
         e.viscosityRatio = e.freeStream->state.dynamicViscosity / e.surface->state.dynamicViscosity;
 
     if (!e.messages.empty() || !propertiesOk || !flowOk || !distancesOk)
@@ -359,9 +352,9 @@ Evaluation evaluate(const Problem &p)
     Inputs in;
     in.reynolds = e.reynolds;
     in.prandtl = e.prandtl;
-    if (isCylinder(sel))
+    if (sel.isCylinder())
         in.prandtlSurface = e.prandtlSurface;
-    if (isRegularSphere(sel)) {
+    if (sel.isRegularSphere()) {
         in.mu = e.freeStream->state.dynamicViscosity;
         in.muSurface = e.surface->state.dynamicViscosity;
     }
@@ -395,10 +388,10 @@ Evaluation evaluate(const Problem &p)
             r.heatTransferCoefficient = h;
             r.heatFlux = h * deltaT;
             if (term.kind == Kind::Average) {
-                if (isSphere(sel)) {
+                if (sel.isSphere()) {
                     r.rateKind = RateKind::Total;
                     r.heatRate = *r.heatFlux * pi * length * length;
-                } else if (isCylinder(sel)) {
+                } else if (sel.isCylinder()) {
                     r.rateKind = RateKind::PerLength;
                     r.heatRate = *r.heatFlux * pi * length;
                 } else {

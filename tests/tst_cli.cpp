@@ -501,7 +501,7 @@ void Cli::caseFileRoundTrip()
 {
     using namespace nusselt::physics;
     CaseFile c;
-    c.selection = {1, 3, 2, 0, 0};
+    c.selection = nusselt::selectionFromCodes(1, 3, 2, 0, 0);
     c.fluid = FluidChoice::Custom;
     c.velocity = {"32.8", "ft/s"};
     c.length = {" 0.5 ", "in"};
@@ -519,7 +519,7 @@ void Cli::caseFileRoundTrip()
     QCOMPARE(toJson(*back), toJson(c));
     QCOMPARE(back->length.text, std::string(" 0.5 "));
     QCOMPARE(back->freeStreamTemperature.unit, std::string("°F"));
-    QCOMPARE(back->selection.heatCondition, 3);
+    QCOMPARE(back->selection.heat, nusselt::HeatCondition::UnheatedStartingLength);
 
     const std::optional<Problem> p = toProblem(*back, error);
     QVERIFY2(p, error.c_str());

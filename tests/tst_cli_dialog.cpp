@@ -221,26 +221,26 @@ void CliMatchesDialog::sameFieldsAsTheDialog()
 
         const int g = rng.bounded(3);
         QVERIFY(guitest::choose(ui.GeometryCombo, geometries[g]));
-        give(Key::Geometry, nusselt::cli::geometryWords[static_cast<std::size_t>(g + 1)]);
+        give(Key::Geometry, nusselt::infoOf(nusselt::Choice::Geometry).withCode(g + 1)->word);
         int heat = 0;
         if (g == 0) {
             heat = rng.bounded(3);
             const int flow = rng.bounded(3);
             QVERIFY(guitest::choose(ui.UniformTempCombo, heats[heat]));
             QVERIFY(guitest::choose(ui.TurbulantCombo, flows[flow]));
-            give(Key::Heat, nusselt::cli::heatWords[static_cast<std::size_t>(heat + 1)]);
-            give(Key::Flow, nusselt::cli::flowWords[static_cast<std::size_t>(flow + 1)]);
+            give(Key::Heat, nusselt::infoOf(nusselt::Choice::Heat).withCode(heat + 1)->word);
+            give(Key::Flow, nusselt::infoOf(nusselt::Choice::Flow).withCode(flow + 1)->word);
             if (heat == 0 && flow == 0) {
                 const int fluid = rng.bounded(2);
                 QVERIFY(guitest::choose(ui.LiquidMetalCombo, fluids[fluid]));
-                give(Key::FluidType, nusselt::cli::fluidTypeWords[static_cast<std::size_t>(fluid + 1)]);
+                give(Key::FluidType, nusselt::infoOf(nusselt::Choice::FluidType).withCode(fluid + 1)->word);
             }
         }
         int sphere = -1;
         if (g == 2) {
             sphere = rng.bounded(2);
             QVERIFY(guitest::choose(ui.SphereCombo, spheres[sphere]));
-            give(Key::Sphere, nusselt::cli::sphereWords[static_cast<std::size_t>(sphere + 1)]);
+            give(Key::Sphere, nusselt::infoOf(nusselt::Choice::Sphere).withCode(sphere + 1)->word);
         }
         typeBoth(ui.ReynoldsEdit, Key::Re);
         typeBoth(ui.PrandtlEdit, Key::Pr);

@@ -42,11 +42,7 @@ QString textOf(const Shown &s)
 Selection selectionOf(const QList<int> &codes)
 {
     Selection s;
-    s.geometryType = codes.value(0);
-    s.heatCondition = codes.value(1);
-    s.flowCondition = codes.value(2);
-    s.fluidType = codes.value(3);
-    s.sphereType = codes.value(4);
+    s = nusselt::selectionFromCodes(codes.value(0), codes.value(1), codes.value(2), codes.value(3), codes.value(4));
     return s;
 }
 

@@ -17,9 +17,9 @@ using namespace nusselt::physics;
 
 namespace {
 
-const Selection cylinder{2, 0, 0, 0, 0};
-const Selection laminarPlate{1, 1, 1, 1, 0};
-const Selection mixedPlate{1, 1, 3, 1, 0};
+const Selection cylinder = selectionFromCodes(2, 0, 0, 0, 0);
+const Selection laminarPlate = selectionFromCodes(1, 1, 1, 1, 0);
+const Selection mixedPlate = selectionFromCodes(1, 1, 3, 1, 0);
 
 Inputs dimensionless(double re, double pr, double prs = 0.0)
 {

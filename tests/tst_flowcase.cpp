@@ -16,11 +16,11 @@ namespace {
 
 constexpr double celsius = 273.15;
 
-Selection cylinder() { return Selection{2, 0, 0, 0, 0}; }
-Selection regularSphere() { return Selection{3, 0, 0, 0, 1}; }
-Selection drops() { return Selection{3, 0, 0, 0, 2}; }
-Selection laminarPlate() { return Selection{1, 1, 1, 1, 0}; }
-Selection unheatedLaminar() { return Selection{1, 3, 1, 0, 0}; }
+Selection cylinder() { return selectionFromCodes(2, 0, 0, 0, 0); }
+Selection regularSphere() { return selectionFromCodes(3, 0, 0, 0, 1); }
+Selection drops() { return selectionFromCodes(3, 0, 0, 0, 2); }
+Selection laminarPlate() { return selectionFromCodes(1, 1, 1, 1, 0); }
+Selection unheatedLaminar() { return selectionFromCodes(1, 3, 1, 0, 0); }
 
 Problem problem(Selection s, FluidChoice fluid, double v, double length, double tInfC, double tSC)
 {
@@ -424,11 +424,11 @@ void TestFlowCase::customFluidAsksForWhatTheCaseNeeds()
     QFETCH(int, sphere);
     QFETCH(int, count);
     QFETCH(int, last);
-    const std::vector<Field> fields = customFieldsNeeded(Selection{geometry, 0, 0, 0, sphere});
+    const std::vector<Field> fields = customFieldsNeeded(selectionFromCodes(geometry, 0, 0, 0, sphere));
     QCOMPARE(int(fields.size()), count);
     QCOMPARE(int(fields.back()), last);
     // Each needed field left empty is refused beside itself.
-    Problem p = problem(Selection{geometry, 1, 2, 0, sphere}, FluidChoice::Custom, 1.0, 0.1, 20.0, 60.0);
+    Problem p = problem(selectionFromCodes(geometry, 1, 2, 0, sphere), FluidChoice::Custom, 1.0, 0.1, 20.0, 60.0);
     const Evaluation e = evaluate(p);
     QCOMPARE(int(e.messages.size()), count);
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -457,14 +457,14 @@ void TestFlowCase::customFluidWorkedExample()
 
 void TestFlowCase::caseHints()
 {
-    Problem p = problem(Selection{1, 0, 0, 0, 0}, FluidChoice::Air, 2.0, 0.5, 20.0, 60.0);
-    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose the heat flow condition in the calculator"));
+    Problem p = problem(selectionFromCodes(1, 0, 0, 0, 0), FluidChoice::Air, 2.0, 0.5, 20.0, 60.0);
+    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose the heat flow condition"));
     QVERIFY(evaluate(p).results.empty());
-    p.selection = Selection{1, 2, 3, 0, 0}; // uniform flux with mixed flow: the calculator refuses it
-    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose laminar or turbulent flow in the calculator"));
+    p.selection = selectionFromCodes(1, 2, 3, 0, 0); // uniform flux with mixed flow: the calculator refuses it
+    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose laminar or turbulent flow"));
     QVERIFY(evaluate(p).calculatorOutcome.refused());
-    p.selection = Selection{3, 0, 0, 0, 0};
-    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose Regular Sphere or Drops in the calculator"));
+    p.selection = selectionFromCodes(3, 0, 0, 0, 0);
+    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose Regular Sphere or Drops"));
     p.selection = cylinder();
     QVERIFY(evaluate(p).caseHint.empty());
 }

@@ -34,7 +34,7 @@ namespace {
 plot::PlotInputs cylinderAt(double re)
 {
     plot::PlotInputs in;
-    in.selection = Selection{2, 0, 0, 0, 0};
+    in.selection = selectionFromCodes(2, 0, 0, 0, 0);
     in.inputs.reynolds = re;
     in.inputs.prandtl = 0.7;
     in.inputs.prandtlSurface = 0.7;
@@ -190,7 +190,7 @@ void PlotTest::followsTheCaseWithoutNewSeries()
     QCOMPARE(drawn(chart, "Hilpert").marker->at(0).x(), 2e4);
     // A laminar plate at Re 10^5: two curves named by kind, solid up to the transition at 5·10^5.
     plot::PlotInputs plate;
-    plate.selection = Selection{1, 1, 1, 1, 0};
+    plate.selection = selectionFromCodes(1, 1, 1, 1, 0);
     plate.inputs.reynolds = 1e5;
     plate.inputs.prandtl = 0.7;
     panel->setInputs(plate);
