@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# One build after an edit of form/externalflow.ui must rebuild every object that sees the
+# One build after an edit of dialog/externalflow.ui must rebuild every object that sees the
 # generated form header, in every target (tests included). Ninja does that when
 #   1. the header that the compilers read is an output of a build rule whose input is the .ui, and
 #   2. every object whose source includes externalflow.h lists that very header path among its
@@ -18,7 +18,7 @@ if [ "$generator" != "Ninja" ]; then
     exit 77
 fi
 
-ui="$source/form/externalflow.ui"
+ui="$source/dialog/externalflow.ui"
 dialog_header="$source/dialog/externalflow.h"
 deps=$(mktemp)
 trap 'rm -f "$deps"' EXIT
