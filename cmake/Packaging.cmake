@@ -45,7 +45,8 @@ inputs lie where each correlation holds.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt finds its Wayland platform plugin only if installed; without it a Wayland session runs the
 # program through Xwayland, which works but scales and decorates it less well.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# The completion script works without bash-completion, which adds file-name niceties.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, bash-completion")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 
 # `package_source` packs the tree as in git, without build trees or editor leftovers.

@@ -32,9 +32,12 @@ for lib in libqt6widgets6 libqt6gui6 libqt6core6 libc6 libstdc++6 libqt6charts6 
     grep -qxF "$lib" <<<"$names" || fail "Depends lacks $lib: $depends"
 done
 # Not a hard dependency: without the Wayland plugin a Wayland session still runs it under Xwayland.
+# bash-completion likewise: the completion script works without it.
 recommends=$(field Recommends)
-grep -qxF qt6-wayland <<<"$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$recommends")" \
-    || fail "Recommends lacks qt6-wayland: $recommends"
+for pkg in qt6-wayland bash-completion; do
+    grep -qxF "$pkg" <<<"$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$recommends")" \
+        || fail "Recommends lacks $pkg: $recommends"
+done
 
 contents=$(dpkg-deb -c "$deb")
 for f in usr/bin/nusselt-calculator \
