@@ -19,6 +19,10 @@ debs=("$work"/out/*.deb)
 deb=${debs[0]}
 echo "$(basename "$deb")"
 
+# Debian's own package check: no error and no warning.
+echo "== lintian"
+lintian --allow-root --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+
 info=$(dpkg-deb -I "$deb")
 echo "$info"
 field() { sed -n "s/^ $1: //p" <<<"$info"; }
@@ -45,7 +49,9 @@ for f in usr/bin/nusselt-calculator \
          "usr/share/applications/$id.desktop" \
          "usr/share/metainfo/$id.metainfo.xml" \
          "usr/share/icons/hicolor/scalable/apps/$id.svg" \
-         usr/share/doc/nusselt-calculator/copyright; do
+         usr/share/doc/nusselt-calculator/copyright \
+         usr/share/doc/nusselt-calculator/changelog.gz \
+         usr/share/man/man1/nusselt-calculator.1.gz; do
     grep -q " \./$f\$" <<<"$contents" || fail "package lacks /$f"
 done
 echo "== contents"
