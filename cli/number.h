@@ -1,32 +1,16 @@
 #pragma once
 
-// Numbers in and out of texts, without Qt and without allocating: reading a field as the
-// calculator's line edits are read (QString::toDouble), writing a result as the calculator shows
+// Numbers written as texts, without Qt and without allocating: a result as the calculator shows
 // it (QString::number(v, 'g', 6)), and the shortest text that reads back as the same double.
 
 #include "engine.h"
+#include "numbers.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace nusselt::cli {
-
-// As QString::toDouble reads a field: blanks around the number are ignored; an optional sign;
-// digits with an optional point and exponent; "inf" and "nan" in any case ("+inf", "-inf", but
-// not "-nan" or "infinity"); nothing else. Overflow and underflow to zero read as no number, as
-// in Qt; denormals read. Empty or blank text is no number.
-Reading readNumber(std::string_view text);
-
-// Leading and trailing blanks (space, tab, line ends, vertical tab, form feed) removed.
-std::string_view trimmedAtEnds(std::string_view text);
-inline std::string_view trimmed(std::string_view text)
-{
-    // Nearly every text has no blank around it: the range check says so for printable ASCII.
-    if (text.empty() || (text.front() > ' ' && text.back() > ' '))
-        return text;
-    return trimmedAtEnds(text);
-}
 
 // Appends v as QString::number(v, 'g', 6) writes it: six significant digits, trailing zeros
 // dropped, exponent form below 1e-4 and from 1e6 on ("1.23457e+06"), exact halves rounded away

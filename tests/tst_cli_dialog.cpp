@@ -97,7 +97,7 @@ void CliMatchesDialog::readsAsQtReads()
     QFETCH(QString, text);
     bool ok = false;
     const double qt = text.toDouble(&ok);
-    const nusselt::Reading ours = nusselt::cli::readNumber(text.toStdString());
+    const nusselt::Reading ours = nusselt::readNumber(text.toStdString());
     QCOMPARE(ours.has_value(), ok);
     if (ok && !std::isnan(qt))
         QCOMPARE(*ours, qt);
@@ -180,7 +180,7 @@ void CliMatchesDialog::readsDecimalsAsQtReads()
             text += QString(rng.bounded(2) ? "e" : "E") + QString::number(rng.bounded(-40, 41));
         bool ok = false;
         const double qt = text.toDouble(&ok);
-        const nusselt::Reading ours = nusselt::cli::readNumber(text.toStdString());
+        const nusselt::Reading ours = nusselt::readNumber(text.toStdString());
         QVERIFY2(ours.has_value() == ok, qPrintable(text));
         if (ok)
             QVERIFY2(std::memcmp(&qt, &*ours, sizeof qt) == 0, qPrintable(text));

@@ -1,0 +1,27 @@
+#pragma once
+
+// Numbers in texts, without Qt: the one reader of a typed or written number, used wherever a
+// text becomes a double (command line, batch files, case files, the Flow Conditions window and
+// the sweep; the calculator's own fields keep QString::toDouble, which reads the same texts).
+
+#include <optional>
+#include <string_view>
+
+namespace nusselt {
+
+// Reads text as QString::toDouble reads it in the C locale, and nothing else:
+//   - blanks (space, tab, line ends, vertical tab, form feed) around the number are ignored;
+//   - an optional sign, then digits with one optional point (at least one digit, before or
+//     after it: "5", ".5", "5."), then an optional exponent: e or E, an optional sign and at
+//     least one digit ("1e5", "2.5E-3");
+//   - or "inf" or "nan" in any case; "inf" takes a sign ("+inf", "-inf"), "nan" does not
+//     ("-nan" and "+nan" are no number); "infinity" is no number;
+//   - a value that overflows, or underflows to zero, is no number (denormals read);
+//   - empty or blank text is no number.
+// No thousands separators, no hexadecimal, no trailing text.
+std::optional<double> readNumber(std::string_view text);
+
+// Leading and trailing blanks (as above) removed.
+std::string_view trimmed(std::string_view text);
+
+} // namespace nusselt
