@@ -23,17 +23,16 @@ namespace {
 plot::PlotInputs cylinder(double re)
 {
     plot::PlotInputs in;
-    in.selection = Selection{Geometry::Cylinder};
-    in.inputs.reynolds = re;
-    in.inputs.prandtl = 0.7;
-    in.inputs.prandtlSurface = 0.7;
-    physics::Problem p;
-    p.selection = in.selection;
+    in.calculator.reynolds = re;
+    in.calculator.prandtl = 0.7;
+    in.calculator.prandtlSurface = 0.7;
+    physics::Problem &p = in.problem;
+    p.selection = Selection{Geometry::Cylinder};
     p.velocity = re / 600.0; // about Re 6000 at 10 m/s across 12.7 mm of air
     p.length = 0.0127;
     p.freeStreamTemperature = 299.35;
     p.surfaceTemperature = 401.55;
-    in.problem = p;
+    in.evaluation = physics::evaluate(p); // the window's one evaluation per edit
     return in;
 }
 
@@ -65,7 +64,7 @@ void curvesOnly(benchmark::State &state)
     double re = 6000;
     for (auto _ : state) {
         re = re == 6000 ? 6100 : 6000;
-        const auto op = physics::operatingPoints(Selection{Geometry::Cylinder}, cylinder(re).inputs);
+        const auto op = physics::operatingPoints(Selection{Geometry::Cylinder}, cylinder(re).calculator);
         auto curves = physics::nusseltCurves(op, physics::reynoldsSpan(op), 160);
         benchmark::DoNotOptimize(curves);
     }
@@ -121,7 +120,7 @@ BENCHMARK_CAPTURE(updateAndPaint, h_against_velocity, 1)->Unit(benchmark::kMilli
 void sweepDimensionless(benchmark::State &state)
 {
     const auto values = physics::spacedValues(1, 1e6, 1000, true);
-    const Inputs in = cylinder(6000).inputs;
+    const Inputs in = cylinder(6000).calculator;
     for (auto _ : state) {
         auto t = physics::sweep(Selection{Geometry::Cylinder}, in, physics::SweepInput::Reynolds, values);
         benchmark::DoNotOptimize(t);
@@ -132,7 +131,7 @@ BENCHMARK(sweepDimensionless)->Unit(benchmark::kMillisecond);
 void sweepPhysical(benchmark::State &state)
 {
     const auto values = physics::spacedValues(280, 380, 1000, false);
-    const physics::Problem p = *cylinder(6000).problem;
+    const physics::Problem p = cylinder(6000).problem;
     for (auto _ : state) {
         auto t = physics::sweep(p, physics::SweepInput::SurfaceTemperature, values);
         benchmark::DoNotOptimize(t);

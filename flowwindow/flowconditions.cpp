@@ -376,29 +376,21 @@ void FlowConditions::refresh()
     showNotes();
     ui.UseInCalculator->setEnabled(current.calculatorInputs.has_value());
     if (plotPanel)
-        plotPanel->setInputs(plotInputs());
+        plotPanel->setInputs(plotInputs(p));
 }
 
-nusselt::plot::PlotInputs FlowConditions::plotInputs() const
+nusselt::plot::PlotInputs FlowConditions::plotInputs(const physics::Problem &p) const
 {
-    nusselt::plot::PlotInputs in;
-    in.selection = calculator.selection();
-    in.problem = problem();
-    if (current.calculatorInputs) {
-        in.inputs = *current.calculatorInputs;
-    } else {
-        // No physical problem yet: the numbers typed in the calculator.
-        const auto field = [this](const char *name) -> nusselt::Reading {
-            const auto *edit = calculator.findChild<QLineEdit *>(QLatin1String(name));
-            return edit ? nusselt::readNumber(edit->text()) : nusselt::Reading{};
-        };
-        in.inputs.reynolds = field("ReynoldsEdit");
-        in.inputs.prandtl = field("PrandtlEdit");
-        in.inputs.prandtlSurface = field("PrandtlSurfaceEdit");
-    }
-    in.velocityUnit = unitOf(Field::Velocity);
-    in.lengthUnit = unitOf(Field::Length);
-    in.heatTransferCoefficientUnit = outputUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient);
+    nusselt::plot::PlotInputs in{p, current, {}, unitOf(Field::Velocity), unitOf(Field::Length),
+                                 outputUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient)};
+    // While the problem is incomplete the plot draws the numbers typed in the calculator.
+    const auto field = [this](const char *name) -> nusselt::Reading {
+        const auto *edit = calculator.findChild<QLineEdit *>(QLatin1String(name));
+        return edit ? nusselt::readNumber(edit->text()) : nusselt::Reading{};
+    };
+    in.calculator.reynolds = field("ReynoldsEdit");
+    in.calculator.prandtl = field("PrandtlEdit");
+    in.calculator.prandtlSurface = field("PrandtlSurfaceEdit");
     return in;
 }
 
@@ -421,7 +413,7 @@ bool FlowConditions::loadPlot()
     auto *layout = new QVBoxLayout(plotWindow);
     layout->addWidget(plotPanel->widget());
     plotWindow->resize(820, 560);
-    plotPanel->setInputs(plotInputs());
+    plotPanel->setInputs(plotInputs(problem()));
     return true;
 }
 

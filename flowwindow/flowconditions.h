@@ -94,7 +94,7 @@ private:
     void setTyped(nusselt::physics::Field field, const nusselt::physics::TypedValue &value);
     void chooseInCalculator(const nusselt::Selection &selection);
 
-    nusselt::plot::PlotInputs plotInputs() const;
+    nusselt::plot::PlotInputs plotInputs(const nusselt::physics::Problem &problem) const;
     bool loadPlot();
 
     ExternalFlow &calculator;

@@ -11,22 +11,18 @@ namespace {
 constexpr double lowestReynolds = 0.1;
 constexpr double highestReynolds = 1.0e9;
 
-// Names repeat where a case has a local and an average value of one correlation.
-std::vector<std::string> labelsOf(const std::vector<Term> &terms)
+// Each correlation's name, and its kind where a case has a local and an average value of one.
+std::vector<Operating> labelled(std::vector<Operating> operating)
 {
     std::map<Correlation, int> uses;
-    for (const Term &t : terms)
-        ++uses[t.correlation];
-    std::vector<std::string> labels;
-    for (const Term &t : terms) {
-        std::string label(nameOf(t.correlation));
-        if (uses[t.correlation] > 1) {
-            label += ", ";
-            label += kindName(t.kind);
-        }
-        labels.push_back(std::move(label));
+    for (const Operating &o : operating)
+        ++uses[o.term.correlation];
+    for (Operating &o : operating) {
+        o.label = nameOf(o.term.correlation);
+        if (uses[o.term.correlation] > 1)
+            o.label += ", " + std::string(kindName(o.term.kind));
     }
-    return labels;
+    return operating;
 }
 
 // The Re at which a correlation's range begins or ends, as far as they are finite: Re bounds,
@@ -43,10 +39,32 @@ std::vector<double> reynoldsBounds(Correlation c, const Point &p)
     return out;
 }
 
-void sortUnique(std::vector<double> &v)
+// `samples` logarithmically spaced values over the span, plus each correlation's finite range
+// bounds and its operating Re, as `toAxis` places a Re of that correlation on the curves' axis.
+template <class ToAxis>
+std::vector<double> abscissae(const std::vector<Operating> &operating, const Span &span, int samples, ToAxis toAxis)
 {
-    std::sort(v.begin(), v.end());
-    v.erase(std::unique(v.begin(), v.end()), v.end());
+    std::vector<double> xs = spacedValues(span.lo, span.hi, std::max(samples, 2), true);
+    for (const Operating &o : operating) {
+        std::vector<double> at = reynoldsBounds(o.term.correlation, o.point);
+        at.push_back(o.point.reynolds);
+        for (double re : at)
+            if (const std::optional<double> x = toAxis(o, re); x && *x > span.lo && *x < span.hi)
+                xs.push_back(*x);
+    }
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    return xs;
+}
+
+// A correlation's point of a curve where it operates, at `x` (Re, or V for h against V); none
+// without a positive Nu (or h).
+std::optional<CurvePoint> curvePoint(const Operating &o, double x, bool coefficient)
+{
+    const std::optional<double> y = coefficient ? o.h : o.nusselt;
+    if (!o.nusselt || !y || !(*y > 0.0))
+        return std::nullopt;
+    return CurvePoint{x, *y, o.point.reynolds, *o.nusselt, o.h, o.outside.empty()};
 }
 
 // Appends a point to the curve's runs; `valued` false leaves a gap.
@@ -84,43 +102,23 @@ void dropEmptyRuns(std::vector<Curve> &curves)
                          c.segments.end());
 }
 
-std::optional<double> coefficientAt(const Operating &o, double nusselt)
-{
-    if (!o.coefficientPerNusselt)
-        return std::nullopt;
-    return nusselt * *o.coefficientPerNusselt;
-}
-
 } // namespace
 
 std::vector<Operating> operatingPoints(const Selection &selection, const Inputs &inputs)
 {
     const Point point = pointOf(inputs);
-    std::vector<Term> terms;
-    for (const Term &t : termsOf(selection, point.prandtl))
-        terms.push_back(t);
-    const std::vector<std::string> labels = labelsOf(terms);
     std::vector<Operating> out;
-    for (std::size_t i = 0; i < terms.size(); ++i)
-        out.push_back(Operating{terms[i], labels[i], point, nusseltAt(terms[i], point), std::nullopt});
-    return out;
+    for (const Term &t : termsOf(selection, point.prandtl))
+        out.push_back(Operating{t, {}, point, nusseltAt(t, point), std::nullopt, outsideRange(t.correlation, point)});
+    return labelled(std::move(out));
 }
 
 std::vector<Operating> operatingPoints(const Evaluation &evaluation)
 {
-    std::vector<Term> terms;
-    for (const Result &r : evaluation.results)
-        terms.push_back(r.term);
-    const std::vector<std::string> labels = labelsOf(terms);
     std::vector<Operating> out;
-    for (std::size_t i = 0; i < terms.size(); ++i) {
-        const Result &r = evaluation.results[i];
-        std::optional<double> perNusselt;
-        if (r.nusselt && *r.nusselt != 0.0 && r.heatTransferCoefficient)
-            perNusselt = *r.heatTransferCoefficient / *r.nusselt;
-        out.push_back(Operating{r.term, labels[i], r.point, r.nusselt, perNusselt});
-    }
-    return out;
+    for (const Result &r : evaluation.results)
+        out.push_back(Operating{r.term, {}, r.point, r.nusselt, r.heatTransferCoefficient, r.outsideRange});
+    return labelled(std::move(out));
 }
 
 Span reynoldsSpan(const std::vector<Operating> &operating)
@@ -149,32 +147,14 @@ Span reynoldsSpan(const std::vector<Operating> &operating)
     return {lo, hi};
 }
 
-std::optional<Span> velocitySpan(const Problem &problem, const Evaluation &evaluation)
-{
-    if (!problem.velocity || !evaluation.reynolds || !(*evaluation.reynolds > 0.0)
-        || evaluation.results.empty())
-        return std::nullopt;
-    const Span re = reynoldsSpan(operatingPoints(evaluation));
-    const double perRe = *problem.velocity / *evaluation.reynolds;
-    return Span{re.lo * perRe, re.hi * perRe};
-}
-
 std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const Span &reynolds,
                                  int samples)
 {
-    std::vector<double> xs = spacedValues(reynolds.lo, reynolds.hi, std::max(samples, 2), true);
-    for (const Operating &o : operating) {
-        for (double b : reynoldsBounds(o.term.correlation, o.point))
-            if (b > reynolds.lo && b < reynolds.hi)
-                xs.push_back(b);
-        if (o.point.reynolds > reynolds.lo && o.point.reynolds < reynolds.hi)
-            xs.push_back(o.point.reynolds);
-    }
-    sortUnique(xs);
-
+    const std::vector<double> xs =
+        abscissae(operating, reynolds, samples, [](const Operating &, double re) { return std::optional(re); });
     std::vector<Curve> curves;
     for (const Operating &o : operating) {
-        Curve curve{o.term, o.label, {}, std::nullopt};
+        Curve curve{o.term, o.label, {}, curvePoint(o, o.point.reynolds, false)};
         Point p = o.point;
         for (double re : xs) {
             p.reynolds = re;
@@ -183,63 +163,41 @@ std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const 
                 extend(curve, std::nullopt);
                 continue;
             }
-            extend(curve, CurvePoint{re, *nu, re, *nu, coefficientAt(o, *nu),
+            // h / Nu holds all along the curve.
+            const bool scaled = o.h && o.nusselt && *o.nusselt != 0.0;
+            extend(curve, CurvePoint{re, *nu, re, *nu, scaled ? std::optional(*nu * *o.h / *o.nusselt) : std::nullopt,
                                      outsideRange(o.term.correlation, p).empty()});
         }
-        if (o.nusselt && *o.nusselt > 0.0)
-            curve.marker = CurvePoint{o.point.reynolds, *o.nusselt, o.point.reynolds, *o.nusselt,
-                                      coefficientAt(o, *o.nusselt),
-                                      outsideRange(o.term.correlation, o.point).empty()};
         curves.push_back(std::move(curve));
     }
     dropEmptyRuns(curves);
     return curves;
 }
 
-std::vector<Curve> coefficientCurves(const Problem &problem, const Span &velocity, int samples)
+std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &evaluation, int samples)
 {
-    const Evaluation here = evaluate(problem);
-    const std::vector<Operating> operating = operatingPoints(here);
-    std::vector<double> xs = spacedValues(velocity.lo, velocity.hi, std::max(samples, 2), true);
-    if (problem.velocity) {
-        // Re is proportional to V: a bound of a correlation's range lies at V * bound / Re.
-        for (const Operating &o : operating) {
-            if (!(o.point.reynolds > 0.0))
-                continue;
-            for (double b : reynoldsBounds(o.term.correlation, o.point)) {
-                const double v = *problem.velocity * b / o.point.reynolds;
-                if (v > velocity.lo && v < velocity.hi)
-                    xs.push_back(v);
-            }
-        }
-        if (*problem.velocity > velocity.lo && *problem.velocity < velocity.hi)
-            xs.push_back(*problem.velocity);
-    }
-    sortUnique(xs);
-
+    const std::vector<Operating> operating = operatingPoints(evaluation);
+    if (!problem.velocity || !evaluation.reynolds || !(*evaluation.reynolds > 0.0) || operating.empty())
+        return {};
+    const double velocity = *problem.velocity;
+    const Span re = reynoldsSpan(operating);
+    const double perRe = velocity / *evaluation.reynolds;
+    // A correlation reaches a Re of its own at the velocity in that ratio to its operating Re.
+    const std::vector<double> xs = abscissae(operating, Span{re.lo * perRe, re.hi * perRe}, samples,
+                                             [&](const Operating &o, double at) -> std::optional<double> {
+                                                 if (!(o.point.reynolds > 0.0))
+                                                     return std::nullopt;
+                                                 return velocity * (at / o.point.reynolds);
+                                             });
     std::vector<Curve> curves;
     for (const Operating &o : operating)
-        curves.push_back(Curve{o.term, o.label, {}, std::nullopt});
-
+        curves.push_back(Curve{o.term, o.label, {}, curvePoint(o, velocity, true)});
     Problem varied = problem;
     for (double v : xs) {
         varied.velocity = v;
-        const Evaluation e = evaluate(varied);
-        for (std::size_t i = 0; i < curves.size(); ++i) {
-            const Result *r = i < e.results.size() ? &e.results[i] : nullptr;
-            if (!r || !r->nusselt || !r->heatTransferCoefficient || !(*r->heatTransferCoefficient > 0.0)) {
-                extend(curves[i], std::nullopt);
-                continue;
-            }
-            extend(curves[i], CurvePoint{v, *r->heatTransferCoefficient, r->reynolds, *r->nusselt,
-                                         r->heatTransferCoefficient, r->outsideRange.empty()});
-        }
-    }
-    for (std::size_t i = 0; i < curves.size() && i < here.results.size(); ++i) {
-        const Result &r = here.results[i];
-        if (r.nusselt && r.heatTransferCoefficient && *r.heatTransferCoefficient > 0.0)
-            curves[i].marker = CurvePoint{*problem.velocity, *r.heatTransferCoefficient, r.reynolds,
-                                          *r.nusselt, r.heatTransferCoefficient, r.outsideRange.empty()};
+        const std::vector<Operating> there = operatingPoints(evaluate(varied));
+        for (std::size_t i = 0; i < curves.size(); ++i)
+            extend(curves[i], i < there.size() ? curvePoint(there[i], v, true) : std::nullopt);
     }
     dropEmptyRuns(curves);
     return curves;

@@ -3,7 +3,7 @@
 // The plot's curves: each correlation of a case sampled over a span of Reynolds numbers (Nu
 // against Re) or of velocities (h against V), cut into runs inside and outside the correlation's
 // published validity range, with the operating point of the case on each. Every value comes from
-// catalog.h (nusseltAt, outsideRange) or from evaluate(): no formula lives here.
+// catalog.h (nusseltAt, outsideRange) or from an evaluation: no formula lives here.
 
 #include "catalog.h"
 #include "engine.h"
@@ -22,9 +22,10 @@ struct Operating {
     std::string label; // "Hilpert"; "Laminar plate, local" where a case has both kinds
     Point point;
     std::optional<double> nusselt;
-    // With a physical problem: h / Nu = k / (L, x or D) at the correlation's reference temperature,
-    // the same all along a curve of Nu against Re (only the velocity moves along it).
-    std::optional<double> coefficientPerNusselt;
+    // With a physical problem, W/(m²·K). h / Nu = k / (L, x or D) at the correlation's reference
+    // temperature is the same all along a curve of Nu against Re (only the velocity moves along it).
+    std::optional<double> h;
+    std::vector<std::string> outside; // outsideRange() at the point; empty inside the range
 };
 
 // The calculator's view: Re, Pr ... as typed, the same point for every correlation.
@@ -41,10 +42,6 @@ struct Span {
 // Re, if lower) to the highest finite upper bound (or ten times the operating Re), within
 // [0.1, 10^9]: the whole published range of each correlation and the point with a decade around it.
 Span reynoldsSpan(const std::vector<Operating> &operating);
-
-// The velocities (m/s) at which the problem's film Reynolds number spans reynoldsSpan(): Re is
-// proportional to V at fixed properties. Empty while the problem is refused.
-std::optional<Span> velocitySpan(const Problem &problem, const Evaluation &evaluation);
 
 struct CurvePoint {
     double x = 0.0;        // Re, or V in m/s
@@ -74,9 +71,11 @@ struct Curve {
 std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const Span &reynolds,
                                  int samples);
 
-// h against V for a physical problem: evaluate() with only the velocity varied, at `samples`
-// logarithmically spaced velocities plus those where a correlation reaches a bound of its Re range.
-std::vector<Curve> coefficientCurves(const Problem &problem, const Span &velocity, int samples);
+// h against V for a physical problem and its evaluation: the problem evaluated with only the
+// velocity varied, over the velocities at which its Reynolds number spans reynoldsSpan() (Re is
+// proportional to V at fixed properties), sampled as nusseltCurves() samples Re. Empty while the
+// problem is refused.
+std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &evaluation, int samples);
 
 // `count` values from start to end, evenly spaced or (logarithmic, both ends > 0) evenly spaced in
 // log; the ends exactly as given.

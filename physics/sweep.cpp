@@ -7,21 +7,23 @@
 namespace nusselt::physics {
 namespace {
 
-bool sameTerm(const Term &a, const Term &b)
+// Appends the row of one value: each correlation met there in its column, a column added the
+// first time its term appears.
+void addRow(SweepTable &table, double value, const std::vector<Operating> &operating, std::string refusal = {})
 {
-    return a.correlation == b.correlation && a.kind == b.kind;
-}
-
-// Column of a term, added the first time the term appears.
-std::size_t columnOf(SweepTable &table, const Operating &o)
-{
-    for (std::size_t i = 0; i < table.columns.size(); ++i)
-        if (sameTerm(table.columns[i].term, o.term))
-            return i;
-    table.columns.push_back(SweepColumn{o.term, o.label});
-    for (SweepRow &row : table.rows)
-        row.cells.resize(table.columns.size());
-    return table.columns.size() - 1;
+    table.rows.push_back(SweepRow{value, std::vector<SweepCell>(table.columns.size()), std::move(refusal)});
+    for (const Operating &o : operating) {
+        const auto known = std::find_if(table.columns.begin(), table.columns.end(), [&](const SweepColumn &c) {
+            return c.term.correlation == o.term.correlation && c.term.kind == o.term.kind;
+        });
+        const auto column = static_cast<std::size_t>(known - table.columns.begin());
+        if (known == table.columns.end()) {
+            table.columns.push_back(SweepColumn{o.term, o.label});
+            for (SweepRow &row : table.rows)
+                row.cells.resize(table.columns.size());
+        }
+        table.rows.back().cells[column] = SweepCell{o.nusselt, o.h, o.outside};
+    }
 }
 
 } // namespace
@@ -40,49 +42,21 @@ std::string_view nameOf(SweepInput input)
     return {};
 }
 
-std::optional<Quantity> quantityOf(SweepInput input)
-{
-    switch (input) {
-    case SweepInput::Reynolds:
-    case SweepInput::Prandtl: return std::nullopt;
-    case SweepInput::Velocity: return Quantity::Velocity;
-    case SweepInput::Length: return Quantity::Length;
-    case SweepInput::FreeStreamTemperature:
-    case SweepInput::SurfaceTemperature: return Quantity::Temperature;
-    case SweepInput::Pressure: return Quantity::Pressure;
-    }
-    return std::nullopt;
-}
-
 SweepTable sweep(const Selection &selection, const Inputs &inputs, SweepInput input,
                  const std::vector<double> &values)
 {
-    SweepTable table;
-    table.input = input;
-    table.rows.reserve(values.size());
+    SweepTable table{input, false, {}, {}};
     Inputs varied = inputs;
     for (double v : values) {
         (input == SweepInput::Prandtl ? varied.prandtl : varied.reynolds) = v;
-        SweepRow row;
-        row.value = v;
-        row.cells.resize(table.columns.size());
-        table.rows.push_back(std::move(row));
-        for (const Operating &o : operatingPoints(selection, varied)) {
-            const std::size_t c = columnOf(table, o);
-            SweepCell &cell = table.rows.back().cells[c];
-            cell.nusselt = o.nusselt;
-            cell.outside = outsideRange(o.term.correlation, o.point);
-        }
+        addRow(table, v, operatingPoints(selection, varied));
     }
     return table;
 }
 
 SweepTable sweep(const Problem &problem, SweepInput input, const std::vector<double> &values)
 {
-    SweepTable table;
-    table.input = input;
-    table.physical = true;
-    table.rows.reserve(values.size());
+    SweepTable table{input, true, {}, {}};
     Problem varied = problem;
     for (double v : values) {
         switch (input) {
@@ -95,20 +69,7 @@ SweepTable sweep(const Problem &problem, SweepInput input, const std::vector<dou
         case SweepInput::Prandtl: break; // not inputs of a physical problem
         }
         const Evaluation e = evaluate(varied);
-        SweepRow row;
-        row.value = v;
-        row.cells.resize(table.columns.size());
-        if (!e.messages.empty())
-            row.refusal = e.messages.front().text;
-        table.rows.push_back(std::move(row));
-        const std::vector<Operating> operating = operatingPoints(e);
-        for (std::size_t i = 0; i < operating.size(); ++i) {
-            const std::size_t c = columnOf(table, operating[i]);
-            SweepCell &cell = table.rows.back().cells[c];
-            cell.nusselt = e.results[i].nusselt;
-            cell.h = e.results[i].heatTransferCoefficient;
-            cell.outside = e.results[i].outsideRange;
-        }
+        addRow(table, v, operatingPoints(e), e.messages.empty() ? std::string() : e.messages.front().text);
     }
     return table;
 }

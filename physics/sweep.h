@@ -28,8 +28,6 @@ enum class SweepInput {
 
 // "Re", "Pr", "Velocity", ... as column headers and choices name them.
 std::string_view nameOf(SweepInput input);
-// The quantity of a physical input (for its unit); none for Re and Pr.
-std::optional<Quantity> quantityOf(SweepInput input);
 
 struct SweepCell {
     std::optional<double> nusselt;

@@ -48,6 +48,12 @@ QString number(double v)
     return QString::fromStdString(roundedNumber(v));
 }
 
+// An SI value in a unit, with the unit's symbol: "88.2 W/(m²·K)".
+QString inUnit(double si, const physics::Unit &unit)
+{
+    return number(physics::fromSI(unit, si)) + QLatin1Char(' ') + fromView(unit.symbol);
+}
+
 QString csvNumber(double v)
 {
     return QString::number(v, 'g', 10);
@@ -67,10 +73,11 @@ ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
     exportButton->setObjectName(QStringLiteral("PlotExport"));
     sweepButton = new QPushButton(tr("Sweep…"), this);
     sweepButton->setObjectName(QStringLiteral("PlotSweep"));
-    notice = new QLabel(this);
+    notice = new QLabel(tr("Choose a case the calculator evaluates and enter Re and Pr (or the flow "
+                           "conditions) to see its correlations here."),
+                        this);
     notice->setObjectName(QStringLiteral("PlotNotice"));
     notice->setWordWrap(true);
-    notice->hide();
 
     chart = new QChart();
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -113,11 +120,6 @@ ChartPanel::~ChartPanel() = default;
 void ChartPanel::setInputs(const PlotInputs &inputs)
 {
     current = inputs;
-    physicalValid = false;
-    if (current.problem) {
-        const physics::Evaluation e = physics::evaluate(*current.problem);
-        physicalValid = e.messages.empty() && !e.results.empty();
-    }
     redraw();
     if (sweepWindow)
         sweepWindow->setInputs(current);
@@ -125,7 +127,7 @@ void ChartPanel::setInputs(const PlotInputs &inputs)
 
 bool ChartPanel::showsCoefficient() const
 {
-    return physicalValid && mode->currentIndex() == 1;
+    return current.physical() && mode->currentIndex() == 1;
 }
 
 ChartPanel::Line &ChartPanel::line(std::size_t position)
@@ -160,7 +162,7 @@ void ChartPanel::attach(QXYSeries *series, std::size_t position)
     });
     const QList<QLegendMarker *> markers = chart->legend()->markers(series);
     const bool legendEntry = qobject_cast<QLineSeries *>(series) && !qobject_cast<QScatterSeries *>(series)
-        && lines[position].solid.empty();
+        && lines[position].runs[true].empty();
     for (QLegendMarker *m : markers)
         m->setVisible(legendEntry);
 }
@@ -168,7 +170,7 @@ void ChartPanel::attach(QXYSeries *series, std::size_t position)
 QLineSeries *ChartPanel::segmentSeries(std::size_t position, bool inside, std::size_t index)
 {
     Line &l = lines[position];
-    std::vector<QLineSeries *> &pool = inside ? l.solid : l.dashed;
+    std::vector<QLineSeries *> &pool = l.runs[inside];
     while (pool.size() <= index) {
         auto *s = new QLineSeries();
         QPen pen(colourAt(position));
@@ -184,8 +186,9 @@ QLineSeries *ChartPanel::segmentSeries(std::size_t position, bool inside, std::s
 
 void ChartPanel::redraw()
 {
-    mode->setEnabled(physicalValid);
-    if (!physicalValid && mode->currentIndex() != 0) {
+    const bool physical = current.physical();
+    mode->setEnabled(physical);
+    if (!physical && mode->currentIndex() != 0) {
         const QSignalBlocker block(mode);
         mode->setCurrentIndex(0);
     }
@@ -193,17 +196,12 @@ void ChartPanel::redraw()
     std::vector<physics::Curve> curves;
     const bool coefficient = showsCoefficient();
     if (coefficient) {
-        const physics::Evaluation e = physics::evaluate(*current.problem);
-        if (const auto span = physics::velocitySpan(*current.problem, e))
-            curves = physics::coefficientCurves(*current.problem, *span, samplesPerCurve);
+        curves = physics::coefficientCurves(current.problem, current.evaluation, samplesPerCurve);
     } else {
-        std::vector<physics::Operating> operating;
-        if (physicalValid)
-            operating = physics::operatingPoints(physics::evaluate(*current.problem));
-        else
-            operating = physics::operatingPoints(current.selection, current.inputs);
-        if (!operating.empty())
-            curves = physics::nusseltCurves(operating, physics::reynoldsSpan(operating), samplesPerCurve);
+        const std::vector<physics::Operating> operating =
+            physical ? physics::operatingPoints(current.evaluation)
+                     : physics::operatingPoints(current.problem.selection, current.calculator);
+        curves = physics::nusseltCurves(operating, physics::reynoldsSpan(operating), samplesPerCurve);
     }
 
     const physics::Unit &vUnit = current.velocityUnit;
@@ -228,17 +226,16 @@ void ChartPanel::redraw()
         const QString label = curve ? QString::fromStdString(curve->label) : QString();
         if (label != l.label) {
             l.label = label;
-            for (QLineSeries *s : l.solid)
-                s->setName(label);
-            for (QLineSeries *s : l.dashed)
-                s->setName(label);
+            for (const auto &pool : l.runs)
+                for (QLineSeries *s : pool)
+                    s->setName(label);
             l.marker->setName(label);
         }
-        for (QLegendMarker *m : chart->legend()->markers(l.solid.front()))
+        for (QLegendMarker *m : chart->legend()->markers(l.runs[true].front()))
             m->setVisible(curve != nullptr);
 
         l.samples.clear();
-        std::size_t solidUsed = 0, dashedUsed = 0;
+        std::size_t used[2] = {0, 0};
         if (curve) {
             for (const physics::Segment &seg : curve->segments) {
                 QList<QPointF> points;
@@ -250,16 +247,13 @@ void ChartPanel::redraw()
                     if (l.samples.empty() || l.samples.back().x != cp.x)
                         l.samples.push_back(cp);
                 }
-                const std::size_t index = seg.inside ? solidUsed++ : dashedUsed++;
-                segmentSeries(p, seg.inside, index)->replace(points);
+                segmentSeries(p, seg.inside, used[seg.inside]++)->replace(points);
             }
         }
-        for (std::size_t i = solidUsed; i < l.solid.size(); ++i)
-            if (l.solid[i]->count() > 0)
-                l.solid[i]->clear();
-        for (std::size_t i = dashedUsed; i < l.dashed.size(); ++i)
-            if (l.dashed[i]->count() > 0)
-                l.dashed[i]->clear();
+        for (const bool inside : {false, true})
+            for (std::size_t i = used[inside]; i < l.runs[inside].size(); ++i)
+                if (l.runs[inside][i]->count() > 0)
+                    l.runs[inside][i]->clear();
         if (curve && curve->marker) {
             l.marker->replace(QList<QPointF>{QPointF(xOf(*curve->marker), yOf(*curve->marker))});
             include(xOf(*curve->marker), yOf(*curve->marker));
@@ -287,13 +281,7 @@ void ChartPanel::redraw()
             axisY->setRange(yLo, yHi);
     }
 
-    if (curves.empty()) {
-        notice->setText(tr("Choose a case the calculator evaluates and enter Re and Pr (or the flow "
-                           "conditions) to see its correlations here."));
-        notice->show();
-    } else {
-        notice->hide();
-    }
+    notice->setVisible(curves.empty());
     exportButton->setEnabled(!curves.empty());
     sweepButton->setEnabled(!curves.empty());
     describeForScreenReaders(curves);
@@ -306,9 +294,8 @@ void ChartPanel::describeForScreenReaders(const std::vector<physics::Curve> &cur
     for (const physics::Curve &c : curves) {
         QString s = QString::fromStdString(c.label);
         if (c.marker) {
-            s += coefficient ? tr(": h = %1 %2 at the operating point")
-                                   .arg(number(physics::fromSI(current.heatTransferCoefficientUnit, c.marker->y)),
-                                        fromView(current.heatTransferCoefficientUnit.symbol))
+            s += coefficient
+                ? tr(": h = %1 at the operating point").arg(inUnit(c.marker->y, current.heatTransferCoefficientUnit))
                              : tr(": Nu = %1 at Re = %2").arg(number(c.marker->y), number(c.marker->x));
             if (!c.marker->inside)
                 s += tr(" (outside its published range)");
@@ -339,12 +326,10 @@ QString ChartPanel::tooltipAt(int position, double x) const
             best = &p;
     QStringList text{l.label};
     if (coefficient)
-        text << tr("V = %1 %2").arg(number(physics::fromSI(current.velocityUnit, best->x)),
-                                    fromView(current.velocityUnit.symbol));
+        text << tr("V = %1").arg(inUnit(best->x, current.velocityUnit));
     text << tr("Re = %1").arg(number(best->reynolds)) << tr("Nu = %1").arg(number(best->nusselt));
     if (best->h)
-        text << tr("h = %1 %2").arg(number(physics::fromSI(current.heatTransferCoefficientUnit, *best->h)),
-                                    fromView(current.heatTransferCoefficientUnit.symbol));
+        text << tr("h = %1").arg(inUnit(*best->h, current.heatTransferCoefficientUnit));
     if (!best->inside)
         text << tr("outside the published range");
     return text.join(QLatin1Char('\n'));

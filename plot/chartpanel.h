@@ -47,8 +47,7 @@ public:
 private:
     // The series of one correlation of the case, at its position in the case's list.
     struct Line {
-        std::vector<QLineSeries *> solid;
-        std::vector<QLineSeries *> dashed;
+        std::vector<QLineSeries *> runs[2]; // dashed (outside the range) and solid, by `inside`
         QScatterSeries *marker = nullptr;
         QString label;
         std::vector<physics::CurvePoint> samples; // the curve's points in order, once each
@@ -64,7 +63,6 @@ private:
     QString csv() const;
 
     PlotInputs current;
-    bool physicalValid = false;
     QComboBox *mode = nullptr;
     QPushButton *exportButton = nullptr;
     QPushButton *sweepButton = nullptr;

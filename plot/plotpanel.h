@@ -5,30 +5,29 @@
 // program would be loaded and relocated at every start. This header is all the window sees: an
 // abstract panel, the factory symbol the module exports, and the loader.
 
-#include "catalog.h"
-#include "engine.h"
 #include "flowcase.h"
-#include "units.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
 #include <QString>
 #include <QStringList>
 
-#include <optional>
-
 class QWidget;
 
 namespace nusselt::plot {
 
-// What the window states about its case, passed on every change.
+// What the window states about its case, handed over on every edit: the problem as typed with the
+// one evaluation the window made of it, the calculator's own numbers, and the window's units.
 struct PlotInputs {
-    Selection selection;
-    Inputs inputs;                            // the calculator's dimensionless numbers
-    std::optional<physics::Problem> problem;  // a physical problem, when the window states one
+    physics::Problem problem;       // its selection is the case's
+    physics::Evaluation evaluation; // physics::evaluate(problem), as the window shows it
+    Inputs calculator;              // the calculator's dimensionless numbers, drawn while the problem is incomplete
     physics::Unit velocityUnit = physics::defaultUnit(physics::Quantity::Velocity);
     physics::Unit lengthUnit = physics::defaultUnit(physics::Quantity::Length);
     physics::Unit heatTransferCoefficientUnit = physics::defaultUnit(physics::Quantity::HeatTransferCoefficient);
+
+    // A complete problem: its correlations are drawn at their own Re and Pr, with h.
+    bool physical() const { return evaluation.messages.empty() && !evaluation.results.empty(); }
 };
 
 class PlotPanel

@@ -1,6 +1,7 @@
 #include "sweepwindow.h"
 
 #include "celltext.h"
+#include "curves.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -119,13 +120,8 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
 void SweepWindow::setInputs(const PlotInputs &inputs)
 {
     current = inputs;
-    bool nowPhysical = false;
-    if (current.problem) {
-        const physics::Evaluation e = physics::evaluate(*current.problem);
-        nowPhysical = e.messages.empty() && !e.results.empty();
-    }
-    if (nowPhysical != physical || variable->count() == 0) {
-        physical = nowPhysical;
+    if (current.physical() != physical || variable->count() == 0) {
+        physical = current.physical();
         offerInputs();
     } else {
         recompute();
@@ -158,10 +154,8 @@ physics::Unit SweepWindow::unitOfChosen() const
     case SweepInput::Velocity: return current.velocityUnit;
     case SweepInput::Length: return current.lengthUnit;
     case SweepInput::FreeStreamTemperature:
-    case SweepInput::SurfaceTemperature:
-        return current.problem ? current.problem->temperatureUnit : physics::defaultUnit(physics::Quantity::Temperature);
-    case SweepInput::Pressure:
-        return current.problem ? current.problem->pressureUnit : physics::defaultUnit(physics::Quantity::Pressure);
+    case SweepInput::SurfaceTemperature: return current.problem.temperatureUnit;
+    case SweepInput::Pressure: return current.problem.pressureUnit;
     case SweepInput::Reynolds:
     case SweepInput::Prandtl: break;
     }
@@ -179,17 +173,17 @@ void SweepWindow::suggestRange()
         lo = c / factor;
         hi = c * factor;
     };
-    const physics::Problem *p = current.problem ? &*current.problem : nullptr;
+    const physics::Problem &p = current.problem;
     switch (in) {
-    case SweepInput::Reynolds: around(current.inputs.reynolds, 1.0e4, 10.0); break;
-    case SweepInput::Prandtl: around(current.inputs.prandtl, 0.7, 10.0); break;
-    case SweepInput::Velocity: around(p ? p->velocity : std::nullopt, 1.0, 10.0); break;
-    case SweepInput::Length: around(p ? p->length : std::nullopt, 0.01, 10.0); break;
-    case SweepInput::Pressure: around(p ? p->pressure : std::nullopt, physics::si::atmosphere, 2.0); break;
+    case SweepInput::Reynolds: around(current.calculator.reynolds, 1.0e4, 10.0); break;
+    case SweepInput::Prandtl: around(current.calculator.prandtl, 0.7, 10.0); break;
+    case SweepInput::Velocity: around(p.velocity, 1.0, 10.0); break;
+    case SweepInput::Length: around(p.length, 0.01, 10.0); break;
+    case SweepInput::Pressure: around(p.pressure, physics::si::atmosphere, 2.0); break;
     case SweepInput::FreeStreamTemperature:
     case SweepInput::SurfaceTemperature: {
         // Fifty kelvin either side, linear: properties change smoothly with temperature.
-        const auto &t = in == SweepInput::FreeStreamTemperature ? p->freeStreamTemperature : p->surfaceTemperature;
+        const auto &t = in == SweepInput::FreeStreamTemperature ? p.freeStreamTemperature : p.surfaceTemperature;
         const double c = t ? *t : 300.0;
         lo = std::max(c - 50.0, 1.0);
         hi = c + 50.0;
@@ -220,8 +214,8 @@ void SweepWindow::recompute()
         const physics::Unit unit = unitOfChosen();
         const std::vector<double> values = physics::spacedValues(physics::toSI(unit, *a), physics::toSI(unit, *b),
                                                                  steps->value(), logarithmic);
-        shown = physical ? physics::sweep(*current.problem, chosen(), values)
-                         : physics::sweep(current.selection, current.inputs, chosen(), values);
+        shown = physical ? physics::sweep(current.problem, chosen(), values)
+                         : physics::sweep(current.problem.selection, current.calculator, chosen(), values);
         if (shown.columns.empty())
             status->setText(tr("Choose a case the calculator evaluates to sweep its correlations."));
     }
@@ -246,54 +240,56 @@ QStringList SweepWindow::header() const
     return h;
 }
 
+std::vector<std::optional<double>> SweepWindow::shownValues(const physics::SweepRow &row) const
+{
+    std::vector<std::optional<double>> values{physics::fromSI(unitOfChosen(), row.value)};
+    for (const physics::SweepCell &cell : row.cells) {
+        values.push_back(cell.nusselt);
+        if (shown.physical)
+            values.push_back(cell.h ? std::optional(physics::fromSI(current.heatTransferCoefficientUnit, *cell.h))
+                                    : std::nullopt);
+    }
+    return values;
+}
+
 void SweepWindow::fillTable()
 {
-    const QStringList h = shown.columns.empty() ? QStringList() : header();
+    const bool any = !shown.columns.empty();
+    const QStringList h = any ? header() : QStringList();
     grid->setUpdatesEnabled(false);
     grid->clear();
     grid->setColumnCount(static_cast<int>(h.size()));
-    grid->setRowCount(shown.columns.empty() ? 0 : static_cast<int>(shown.rows.size()));
+    grid->setRowCount(any ? static_cast<int>(shown.rows.size()) : 0);
     grid->setHorizontalHeaderLabels(h);
-    const physics::Unit unit = unitOfChosen();
-    const physics::Unit &hUnit = current.heatTransferCoefficientUnit;
-    int r = 0;
-    for (const physics::SweepRow &row : shown.rows) {
-        if (shown.columns.empty())
-            break;
-        auto *first = new QTableWidgetItem(plain(physics::fromSI(unit, row.value)));
+    for (int r = 0; r < grid->rowCount(); ++r) {
+        const physics::SweepRow &row = shown.rows[static_cast<std::size_t>(r)];
+        const std::vector<std::optional<double>> values = shownValues(row);
+        auto *first = new QTableWidgetItem(plain(*values[0]));
         if (!row.refusal.empty()) {
             first->setToolTip(QString::fromStdString(row.refusal));
             first->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(row.refusal));
         }
         grid->setItem(r, 0, first);
-        int c = 1;
-        for (const physics::SweepCell &cell : row.cells) {
-            const QString why = QString::fromStdString([&] {
-                std::string s;
-                for (const std::string &sentence : cell.outside)
-                    s += (s.empty() ? "" : "; ") + sentence;
-                return s;
-            }());
-            const auto put = [&](const std::optional<double> &v) {
-                auto *item = new QTableWidgetItem(v ? plain(*v) : QString());
-                if (v && !cell.outside.empty()) {
-                    item->setText(item->text() + outsideMark);
-                    QFont italic = item->font();
-                    italic.setItalic(true);
-                    item->setFont(italic);
-                    item->setToolTip(why);
-                    item->setData(Qt::AccessibleDescriptionRole, tr("outside the published range: %1").arg(why));
-                } else if (!v) {
-                    item->setData(Qt::AccessibleDescriptionRole, tr("no value"));
-                }
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-                grid->setItem(r, c++, item);
-            };
-            put(cell.nusselt);
-            if (shown.physical)
-                put(cell.h ? std::optional<double>(physics::fromSI(hUnit, *cell.h)) : std::nullopt);
+        for (std::size_t c = 1; c < values.size(); ++c) {
+            const std::optional<double> &v = values[c];
+            const std::vector<std::string> &outside = row.cells[(c - 1) / (shown.physical ? 2 : 1)].outside;
+            auto *item = new QTableWidgetItem(v ? plain(*v) : QString());
+            if (v && !outside.empty()) {
+                QStringList why;
+                for (const std::string &sentence : outside)
+                    why << QString::fromStdString(sentence);
+                item->setText(item->text() + outsideMark);
+                QFont italic = item->font();
+                italic.setItalic(true);
+                item->setFont(italic);
+                item->setToolTip(why.join(QStringLiteral("; ")));
+                item->setData(Qt::AccessibleDescriptionRole, tr("outside the published range: %1").arg(item->toolTip()));
+            } else if (!v) {
+                item->setData(Qt::AccessibleDescriptionRole, tr("no value"));
+            }
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            grid->setItem(r, static_cast<int>(c), item);
         }
-        ++r;
     }
     grid->setUpdatesEnabled(true);
     copyButton->setEnabled(grid->rowCount() > 0);
@@ -310,32 +306,18 @@ QString SweepWindow::separated(QChar separator) const
         for (QString &s : h)
             s = csvField(s);
     lines << h.join(separator);
-    const physics::Unit unit = unitOfChosen();
     for (const physics::SweepRow &row : shown.rows) {
-        QStringList cells{plain(physics::fromSI(unit, row.value))};
-        for (const physics::SweepCell &cell : row.cells) {
-            cells << (cell.nusselt ? plain(*cell.nusselt) : QString());
-            if (shown.physical)
-                cells << (cell.h ? plain(physics::fromSI(current.heatTransferCoefficientUnit, *cell.h)) : QString());
-        }
+        QStringList cells;
+        for (const std::optional<double> &v : shownValues(row))
+            cells << (v ? plain(*v) : QString());
         lines << cells.join(separator);
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString SweepWindow::tabSeparated() const
-{
-    return separated(QLatin1Char('\t'));
-}
-
-QString SweepWindow::commaSeparated() const
-{
-    return separated(QLatin1Char(','));
-}
-
 void SweepWindow::copy()
 {
-    QApplication::clipboard()->setText(tabSeparated());
+    QApplication::clipboard()->setText(separated(QLatin1Char('\t')));
 }
 
 void SweepWindow::saveCsv()
@@ -350,7 +332,7 @@ void SweepWindow::saveCsv()
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
         QSaveFile file(path);
         if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-            file.write(commaSeparated().toUtf8());
+            file.write(separated(QLatin1Char(',')).toUtf8());
             if (file.commit())
                 return;
         }

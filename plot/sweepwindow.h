@@ -8,11 +8,11 @@
 
 #include "plotpanel.h"
 
-#include "curves.h"
 #include "sweep.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -32,10 +32,6 @@ public:
     explicit SweepWindow(QWidget *parent = nullptr);
 
     void setInputs(const PlotInputs &inputs);
-    const physics::SweepTable &table() const { return shown; }
-    // The table as tab-separated text, header row first: what Copy puts on the clipboard.
-    QString tabSeparated() const;
-    QString commaSeparated() const;
 
 private:
     void offerInputs();
@@ -48,6 +44,9 @@ private:
     // Unit the chosen physical input is typed in, from the window's choices.
     physics::Unit unitOfChosen() const;
     QStringList header() const;
+    // A row as shown: the swept value in its unit, then each column's Nu (and h in the window's unit).
+    std::vector<std::optional<double>> shownValues(const physics::SweepRow &row) const;
+    // The table as text, header row first: tab-separated for Copy, comma-separated for Save CSV….
     QString separated(QChar separator) const;
 
     PlotInputs current;

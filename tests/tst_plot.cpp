@@ -34,24 +34,22 @@ namespace {
 plot::PlotInputs cylinderAt(double re)
 {
     plot::PlotInputs in;
-    in.selection = selectionFromCodes(2, 0, 0, 0, 0);
-    in.inputs.reynolds = re;
-    in.inputs.prandtl = 0.7;
-    in.inputs.prandtlSurface = 0.7;
+    in.problem.selection = selectionFromCodes(2, 0, 0, 0, 0);
+    in.calculator.reynolds = re;
+    in.calculator.prandtl = 0.7;
+    in.calculator.prandtlSurface = 0.7;
     return in;
 }
 
-// Air across a 12.7 mm cylinder at 10 m/s, 26.2 °C, surface at 128.4 °C.
+// Air across a 12.7 mm cylinder at 10 m/s, 26.2 °C, surface at 128.4 °C, evaluated as the window does.
 plot::PlotInputs cylinderInAir()
 {
     plot::PlotInputs in = cylinderAt(6000);
-    physics::Problem p;
-    p.selection = in.selection;
-    p.velocity = 10.0;
-    p.length = 0.0127;
-    p.freeStreamTemperature = 26.2 + 273.15;
-    p.surfaceTemperature = 128.4 + 273.15;
-    in.problem = p;
+    in.problem.velocity = 10.0;
+    in.problem.length = 0.0127;
+    in.problem.freeStreamTemperature = 26.2 + 273.15;
+    in.problem.surfaceTemperature = 128.4 + 273.15;
+    in.evaluation = physics::evaluate(in.problem);
     return in;
 }
 
@@ -190,9 +188,9 @@ void PlotTest::followsTheCaseWithoutNewSeries()
     QCOMPARE(drawn(chart, "Hilpert").marker->at(0).x(), 2e4);
     // A laminar plate at Re 10^5: two curves named by kind, solid up to the transition at 5·10^5.
     plot::PlotInputs plate;
-    plate.selection = selectionFromCodes(1, 1, 1, 1, 0);
-    plate.inputs.reynolds = 1e5;
-    plate.inputs.prandtl = 0.7;
+    plate.problem.selection = selectionFromCodes(1, 1, 1, 1, 0);
+    plate.calculator.reynolds = 1e5;
+    plate.calculator.prandtl = 0.7;
     panel->setInputs(plate);
     QTRY_COMPARE(legendLabels(chart), (QStringList{"Laminar plate, local", "Laminar plate, average"}));
     const Drawn local = drawn(chart, "Laminar plate, local");
