@@ -1,7 +1,7 @@
 #include "batch.h"
 
 #include "csv.h"
-#include "number.h"
+#include "numbers.h"
 #include "report.h"
 #include "request.h"
 
@@ -281,14 +281,9 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
 
         if (answered) {
             for (const Shown *s : fieldsOf(result.outcome)) {
-                if (s->kind == Shown::Kind::Number && s->text.empty())
-                    writer.unquotedCellWith(shownMax, [s](char *at) { return writeShown(at, s->value); });
-                else if (s->kind == Shown::Kind::Text) // the engine's notes recur row after row
-                    writer.literalCell(s->text);
-                else if (s->kind != Shown::Kind::Number)
-                    writer.emptyCell();
-                else
-                    writer.cellWith(fieldMax(*s), [s](char *at) { return writeField(at, *s); });
+                text.clear();
+                appendField(text, *s);
+                writer.cell(text);
             }
             writer.emptyCell();
         } else {

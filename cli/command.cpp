@@ -2,7 +2,7 @@
 
 #include "batch.h"
 #include "casefile.h"
-#include "number.h"
+#include "numbers.h"
 #include "properties.h"
 #include "report.h"
 #include "request.h"

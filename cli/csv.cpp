@@ -328,27 +328,6 @@ void CsvWriter::cell(std::string_view text)
         quoteLast(used - text.size());
 }
 
-void CsvWriter::literalCell(std::string_view text)
-{
-    Literal &l = literals[(reinterpret_cast<std::uintptr_t>(text.data()) / 8 + text.size()) % literals.size()];
-    if (std::string_view(l.text) != text) {
-        l.text.assign(text.data(), text.size());
-        l.csv.clear();
-        if (needsQuotes(text)) {
-            l.csv += '"';
-            for (const char c : text) {
-                l.csv += c;
-                if (c == '"')
-                    l.csv += '"';
-            }
-            l.csv += '"';
-        } else {
-            l.csv.append(text.data(), text.size());
-        }
-    }
-    cells(l.csv);
-}
-
 void CsvWriter::cells(std::string_view csv)
 {
     startCell(csv.size());

@@ -116,28 +116,6 @@ public:
     void emptyCell() { startCell(0); }
     // Cells already in CSV form, commas between them included (a plain record, as read).
     void cells(std::string_view csv);
-    // One cell written in place by write(char *) -> char *end, which writes at most maxSize bytes;
-    // quoted afterwards when it needs to be.
-    template <typename Write>
-    void cellWith(std::size_t maxSize, Write write)
-    {
-        startCell(maxSize);
-        char *const begin = data.get() + used;
-        char *const end = write(begin);
-        used = static_cast<std::size_t>(end - data.get());
-        if (needsQuotes(std::string_view(begin, static_cast<std::size_t>(end - begin))))
-            quoteLast(static_cast<std::size_t>(begin - data.get()));
-    }
-    // Likewise for a cell the caller knows to hold no comma, quote or line end (a number).
-    template <typename Write>
-    void unquotedCellWith(std::size_t maxSize, Write write)
-    {
-        startCell(maxSize);
-        used = static_cast<std::size_t>(write(data.get() + used) - data.get());
-    }
-    // A cell whose text recurs row after row (the calculator's notes): put in CSV form once and
-    // remembered; the remembered text is compared, so any text is written right.
-    void literalCell(std::string_view text);
     void endRow();
     bool flush();
     bool ok() const { return good; }
@@ -167,12 +145,6 @@ private:
         std::memcpy(data.get() + used, text.data(), text.size());
         used += text.size();
     }
-
-    struct Literal {
-        std::string text;
-        std::string csv;
-    };
-    std::array<Literal, 32> literals;
 
     std::FILE *out;
     std::unique_ptr<char[]> data;

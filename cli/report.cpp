@@ -1,7 +1,7 @@
 #include "report.h"
 
 #include "casefile.h"
-#include "number.h"
+#include "numbers.h"
 
 #include <cmath>
 #include <cstdio>
@@ -106,6 +106,14 @@ JsonWriter &JsonWriter::null()
 std::array<const Shown *, 4> fieldsOf(const Outcome &o)
 {
     return {&o.local, &o.average, &o.note, &o.zhukauskas};
+}
+
+void appendField(std::string &out, const Shown &shown)
+{
+    if (shown.kind == Shown::Kind::Number)
+        appendShown(out, shown.value);
+    if (shown.kind == Shown::Kind::Number || shown.kind == Shown::Kind::Text)
+        out += shown.text;
 }
 
 void answer(const Request &request, Answer &out)

@@ -32,6 +32,8 @@ inline constexpr std::array<std::string_view, 4> fieldKeys{"nusselt", "average_n
                                                           "zhukauskas"};
 // The Shown of each field, in fieldKeys order.
 std::array<const Shown *, 4> fieldsOf(const Outcome &outcome);
+// Appends the text a calculator field shows for an engine answer (nothing for Clear and Keep).
+void appendField(std::string &out, const Shown &shown);
 
 // "Values not entered: Enter Reynolds and Prandtl number", or the invalid inputs of a problem
 // ("Surface temperature: ..."); empty when the case was answered.

@@ -1,6 +1,6 @@
 #include "request.h"
 
-#include "number.h"
+#include "numbers.h"
 #include "units.h"
 
 #include <charconv>

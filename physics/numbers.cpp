@@ -1,7 +1,11 @@
 #include "numbers.h"
 
+#include <double-conversion/double-to-string.h>
+
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdlib>
 
 namespace nusselt {
 namespace {
@@ -86,6 +90,68 @@ std::optional<double> readNumber(std::string_view text)
     if (ec != std::errc() || end != s.data() + s.size())
         return std::nullopt; // out of range: overflow and underflow to zero alike
     return negative ? -value : value;
+}
+
+void appendShown(std::string &out, double v)
+{
+    if (std::isnan(v)) {
+        out += "nan";
+        return;
+    }
+    if (std::isinf(v)) {
+        out += v < 0 ? "-inf" : "inf";
+        return;
+    }
+    if (v == 0.0) {
+        out += '0';
+        return;
+    }
+    // The six digits of |v| and where the point goes: |v| = 0.digits * 10^point.
+    using double_conversion::DoubleToStringConverter;
+    std::array<char, 8> digits{};
+    bool negative = false;
+    int length = 0;
+    int point = 0;
+    DoubleToStringConverter::DoubleToAscii(v, DoubleToStringConverter::PRECISION, 6, digits.data(),
+                                           static_cast<int>(digits.size()), &negative, &length, &point);
+    while (length > 1 && digits[static_cast<std::size_t>(length - 1)] == '0')
+        --length;
+    const auto put = [&out, &digits](int from, int to) {
+        out.append(digits.data() + from, static_cast<std::size_t>(to - from));
+    };
+    if (negative)
+        out += '-';
+    const int exponent = point - 1;
+    if (exponent < -4 || exponent >= 6) {
+        put(0, 1);
+        if (length > 1) {
+            out += '.';
+            put(1, length);
+        }
+        out += exponent < 0 ? "e-" : "e+";
+        const int magnitude = std::abs(exponent);
+        if (magnitude < 10)
+            out += '0';
+        out += std::to_string(magnitude);
+    } else if (point <= 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-point), '0');
+        put(0, length);
+    } else if (length <= point) {
+        put(0, length);
+        out.append(static_cast<std::size_t>(point - length), '0');
+    } else {
+        put(0, point);
+        out += '.';
+        put(point, length);
+    }
+}
+
+void appendShortest(std::string &out, double v)
+{
+    std::array<char, 32> text{};
+    const auto end = std::to_chars(text.data(), text.data() + text.size(), v).ptr;
+    out.append(text.data(), end);
 }
 
 } // namespace nusselt

@@ -4,7 +4,7 @@
 
 #include "guitest.h"
 
-#include "number.h"
+#include "numbers.h"
 #include "report.h"
 #include "request.h"
 
@@ -121,7 +121,7 @@ void CliMatchesDialog::writesAsQtWrites()
         values << (rng.bounded(100000, 1000000) * 10.0 + 5.0) * std::pow(2.0, rng.bounded(-3, 4));
     for (const double v : values) {
         std::string ours;
-        nusselt::cli::appendShown(ours, v);
+        nusselt::appendShown(ours, v);
         const QString qt = QString::number(v, 'g', 6);
         if (QString::fromStdString(ours) != qt)
             QFAIL(qPrintable(QString("%1: Qt %2, ours %3").arg(v, 0, 'g', 17).arg(qt,
@@ -154,7 +154,7 @@ void CliMatchesDialog::writesAsQtWritesAtEdges()
     for (const double v : {std::nextafter(centre, 0.0), centre, std::nextafter(centre, HUGE_VAL)}) {
         for (const double signed_ : {v, -v}) {
             std::string ours;
-            nusselt::cli::appendShown(ours, signed_);
+            nusselt::appendShown(ours, signed_);
             QCOMPARE(QString::fromStdString(ours), QString::number(signed_, 'g', 6));
         }
     }
