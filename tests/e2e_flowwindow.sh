@@ -21,7 +21,14 @@ if [ "${1:-}" = --as-user ]; then
     if xdotool search --onlyvisible --name "$window_title" >/dev/null 2>&1; then
         quit "a Flow Conditions window is shown before it was asked for"
     fi
-    xdotool windowfocus --sync "$calc" key ctrl+shift+f >/dev/null 2>&1 || quit "could not press Ctrl+Shift+F"
+    # Each key once the calculator is the program's active window: its shortcut works only then.
+    active() {
+        "$(dirname "$0")/../scripts/a11y-wait" --pid "$app_pid" "active=Nusselt # Calculator" ||
+            quit "the calculator did not become the active window"
+    }
+    xdotool windowfocus --sync "$calc" >/dev/null 2>&1 || quit "could not focus the calculator"
+    active
+    xdotool key ctrl+shift+f >/dev/null 2>&1 || quit "could not press Ctrl+Shift+F"
     # The driver finds the new window and closes it; then the calculator is closed as well.
     timeout 30 xdotool search --sync --onlyvisible --name "$window_title" >/dev/null 2>&1 ||
         quit "Ctrl+Shift+F opened no Flow Conditions window"
@@ -29,7 +36,9 @@ if [ "${1:-}" = --as-user ]; then
         xdotool search --onlyvisible --name "$window_title" >/dev/null 2>&1 || break
         sleep 0.1
     done
-    xdotool windowfocus --sync "$calc" key Escape >/dev/null 2>&1 || quit "could not close the calculator"
+    xdotool windowfocus --sync "$calc" >/dev/null 2>&1 || quit "could not focus the calculator again"
+    active
+    xdotool key Escape >/dev/null 2>&1 || quit "could not close the calculator"
     wait "$app_pid"
     exit $?
 fi
