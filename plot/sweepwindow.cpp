@@ -2,6 +2,7 @@
 
 #include "celltext.h"
 #include "curves.h"
+#include "numbers.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -33,15 +34,11 @@ QString plain(double v)
     return QString::number(v, 'g', 6);
 }
 
+// A start or end value: a finite number as every window reads one, whatever the locale.
 std::optional<double> parse(const QString &text)
 {
-    bool ok = false;
-    double v = text.trimmed().toDouble(&ok);
-    if (!ok)
-        v = QLocale().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
+    const std::optional<double> v = readNumber(text.toStdString());
+    return v && std::isfinite(*v) ? v : std::nullopt;
 }
 
 } // namespace

@@ -102,6 +102,8 @@ private slots:
     void hoveringTheMarkerNamesCorrelationReAndNu();
     void exportsParse();
     void sweepTableAgreesWithTheCommandLineAndCopies();
+    void sweepReadsNumbersAsEveryWindowDoes_data();
+    void sweepReadsNumbersAsEveryWindowDoes();
     void cleanup();
 
 private:
@@ -393,6 +395,46 @@ void PlotTest::sweepTableAgreesWithTheCommandLineAndCopies()
     QCOMPARE(first[0], QStringLiteral("0.1"));
     QCOMPARE(first[2], QString()); // Hilpert has no value below Re 0.4
     QVERIFY(std::abs(first[4].toDouble() / (0.75 * std::pow(0.1, 0.4) * std::pow(0.7, 0.37)) - 1) < 1e-5);
+    sweep->close();
+}
+
+void PlotTest::sweepReadsNumbersAsEveryWindowDoes_data()
+{
+    // The grammar of every number field: a decimal point, no separators, whatever the locale.
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("firstRow"); // empty: refused
+    QTest::newRow("decimal point") << "1.5" << "1.5";
+    QTest::newRow("German decimal comma") << "1,5" << "";
+    QTest::newRow("German thousands") << "1.000,5" << "";
+    QTest::newRow("blanks around, exponent") << " 15e-1 " << "1.5";
+    QTest::newRow("infinity") << "inf" << "";
+}
+
+void PlotTest::sweepReadsNumbersAsEveryWindowDoes()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, firstRow);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German));
+    const std::shared_ptr<void> restore(nullptr, [before](void *) { QLocale::setDefault(before); });
+    watchdog = new guitest::ModalWatchdog;
+    panel->setInputs(cylinderAt(6000));
+    QTest::mouseClick(panel->widget()->findChild<QPushButton *>(QStringLiteral("PlotSweep")), Qt::LeftButton);
+    QDialog *sweep = panel->widget()->findChild<QDialog *>(QStringLiteral("SweepWindow"));
+    QVERIFY(sweep);
+    QTRY_VERIFY(sweep->isVisible());
+    auto *from = sweep->findChild<QLineEdit *>(QStringLiteral("SweepFrom"));
+    guitest::typeInto(from, typed);
+    QTest::keyClick(from, Qt::Key_Return);
+    auto *table = sweep->findChild<QTableWidget *>(QStringLiteral("SweepTable"));
+    auto *status = sweep->findChild<QLabel *>(QStringLiteral("SweepStatus"));
+    if (firstRow.isEmpty()) {
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(status->text(), QStringLiteral("Enter the start and end values as numbers."));
+    } else {
+        QCOMPARE(table->item(0, 0)->text(), firstRow);
+        QVERIFY(status->isHidden());
+    }
     sweep->close();
 }
 
