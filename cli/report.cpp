@@ -3,103 +3,56 @@
 #include "casefile.h"
 #include "numbers.h"
 
+#include <nlohmann/json.hpp>
+
 #include <cmath>
-#include <cstdio>
 
 namespace nusselt::cli {
 
 // ---- JSON ----------------------------------------------------------------------------------
 
-void appendJsonString(std::string &out, std::string_view s)
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+Json number(std::optional<double> v)
 {
-    out += '"';
-    for (const char c : s) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-                out += buf;
-            } else {
-                out += c;
+    return v ? Json(*v) : Json(nullptr);
+}
+
+// j as nlohmann writes it, except for its numbers: the shortest text that reads back ("2e+05",
+// "101325", where nlohmann writes "200000.0" and "101325.0"), non-finite ones as null.
+void dump(std::string &out, const Json &j)
+{
+    const auto text = [&out](const Json &scalar) {
+        out += scalar.dump(-1, ' ', false, Json::error_handler_t::replace);
+    };
+    if (j.is_object() || j.is_array()) {
+        out += j.is_object() ? '{' : '[';
+        for (auto it = j.begin(); it != j.end(); ++it) {
+            if (it != j.begin())
+                out += ',';
+            if (j.is_object()) {
+                text(it.key());
+                out += ':';
             }
+            dump(out, it.value());
         }
-    }
-    out += '"';
-}
-
-void JsonWriter::separate()
-{
-    if (afterKey) {
-        afterKey = false;
-        return;
-    }
-    if (depth > 0) {
-        if (!first[depth])
-            out += ',';
-        first[depth] = false;
+        out += j.is_object() ? '}' : ']';
+    } else if (j.is_number_float() && std::isfinite(j.get<double>())) {
+        appendShortest(out, j.get<double>());
+    } else {
+        text(j);
     }
 }
 
-JsonWriter &JsonWriter::open(char bracket)
+void appendJson(std::string &out, const Json &j)
 {
-    separate();
-    out += bracket;
-    first[++depth] = true;
-    return *this;
+    dump(out, j);
+    out += '\n';
 }
 
-JsonWriter &JsonWriter::close(char bracket)
-{
-    --depth;
-    out += bracket;
-    return *this;
-}
-
-JsonWriter &JsonWriter::key(std::string_view k)
-{
-    separate();
-    appendJsonString(out, k);
-    out += ':';
-    afterKey = true;
-    return *this;
-}
-
-JsonWriter &JsonWriter::string(std::string_view s)
-{
-    separate();
-    appendJsonString(out, s);
-    return *this;
-}
-
-JsonWriter &JsonWriter::number(double v)
-{
-    separate();
-    if (std::isfinite(v))
-        appendShortest(out, v);
-    else
-        out += "null";
-    return *this;
-}
-
-JsonWriter &JsonWriter::number(std::optional<double> v)
-{
-    if (v)
-        return number(*v);
-    return null();
-}
-
-JsonWriter &JsonWriter::null()
-{
-    separate();
-    out += "null";
-    return *this;
-}
+} // namespace
 
 // ---- The answer ------------------------------------------------------------------------------
 
@@ -156,35 +109,27 @@ void appendFailureText(std::string &text, const Answer &a)
 
 namespace {
 
-void writeCase(JsonWriter &j, const Selection &s)
+Json caseOf(const Selection &s)
 {
-    j.key("case").beginObject();
+    Json words = Json::object();
     for (const Choice choice : allChoices) {
         const std::string_view word = wordOf(s, choice);
         if (!word.empty())
-            j.key(infoOf(choice).key).string(word);
+            words[std::string(infoOf(choice).key)] = word;
     }
-    j.endObject();
+    return words;
 }
 
-void writeState(JsonWriter &j, const physics::State &st)
+Json stateOf(const physics::State &st)
 {
-    j.key("temperature_K").number(st.temperature);
-    j.key("pressure_Pa").number(st.pressure);
-    j.key("density").number(st.density);
-    j.key("dynamic_viscosity").number(st.dynamicViscosity);
-    j.key("kinematic_viscosity").number(st.kinematicViscosity);
-    j.key("thermal_conductivity").number(st.thermalConductivity);
-    j.key("specific_heat").number(st.specificHeat);
-    j.key("prandtl").number(st.prandtl);
-}
-
-void writeRanges(JsonWriter &j, const std::vector<std::string> &sentences)
-{
-    j.key("outside_range").beginArray();
-    for (const std::string &s : sentences)
-        j.string(s);
-    j.endArray();
+    return {{"temperature_K", st.temperature},
+            {"pressure_Pa", st.pressure},
+            {"density", st.density},
+            {"dynamic_viscosity", st.dynamicViscosity},
+            {"kinematic_viscosity", st.kinematicViscosity},
+            {"thermal_conductivity", st.thermalConductivity},
+            {"specific_heat", st.specificHeat},
+            {"prandtl", st.prandtl}};
 }
 
 std::string_view rateUnit(physics::RateKind kind)
@@ -208,22 +153,16 @@ std::optional<double> referenceTemperature(const physics::Evaluation &e, Referen
     return std::nullopt;
 }
 
-void writeFields(JsonWriter &j, const Outcome &o)
+Json fieldsJson(const Outcome &o)
 {
-    j.key("fields").beginObject();
+    Json fields = Json::object();
     const auto shown = fieldsOf(o);
-    std::string text;
     for (std::size_t i = 0; i < shown.size(); ++i) {
-        j.key(fieldKeys[i]);
-        if (shown[i]->kind == Shown::Kind::Keep) {
-            j.null();
-        } else {
-            text.clear();
-            appendField(text, *shown[i]);
-            j.string(text);
-        }
+        std::string text;
+        appendField(text, *shown[i]);
+        fields[std::string(fieldKeys[i])] = shown[i]->kind == Shown::Kind::Keep ? Json(nullptr) : Json(text);
     }
-    j.endObject();
+    return fields;
 }
 
 // Pads with spaces to a width counted in characters (UTF-8 continuation bytes do not count).
@@ -254,95 +193,67 @@ std::string shownOr(const std::optional<double> &v, std::string_view none = "-")
 
 void writeJson(std::string &out, const Request &request, const Answer &a)
 {
-    JsonWriter j(out);
-    j.beginObject();
     if (a.invalid()) {
-        j.key("invalid").beginArray();
-        for (const physics::Message &m : a.evaluation.messages) {
-            j.beginObject();
-            j.key("field").string(physics::fieldName(m.field));
-            j.key("message").string(m.text);
-            j.endObject();
-        }
-        j.endArray().endObject();
-        out += '\n';
-        return;
+        Json invalid = Json::array();
+        for (const physics::Message &m : a.evaluation.messages)
+            invalid.push_back({{"field", physics::fieldName(m.field)}, {"message", m.text}});
+        return appendJson(out, {{"invalid", invalid}});
     }
     if (a.refused()) {
         std::string note;
         appendField(note, a.outcome.note);
-        j.key("refused").beginObject();
-        j.key("title").string(a.outcome.boxText);
-        j.key("note").string(note);
-        j.endObject().endObject();
-        out += '\n';
-        return;
+        return appendJson(out, {{"refused", {{"title", a.outcome.boxText}, {"note", note}}}});
     }
-    j.key("mode").string(a.mode == Mode::Physical ? "physical" : "dimensionless");
-    writeCase(j, request.selection);
-    writeFields(j, a.outcome);
-
+    Json j = {{"mode", a.mode == Mode::Physical ? "physical" : "dimensionless"},
+              {"case", caseOf(request.selection)},
+              {"fields", fieldsJson(a.outcome)}};
     if (a.mode == Mode::Dimensionless) {
         const Point point = pointOf(request.inputs);
-        j.key("results").beginArray();
-        for (const Term &t : termsOf(request.selection, point.prandtl)) {
-            j.beginObject();
-            j.key("correlation").string(nameOf(t.correlation));
-            j.key("kind").string(kindName(t.kind));
-            j.key("nusselt").number(nusseltAt(t, point));
-            writeRanges(j, outsideRange(t.correlation, point));
-            j.endObject();
-        }
-        j.endArray();
-        j.endObject();
-        out += '\n';
-        return;
+        Json &results = j["results"] = Json::array();
+        for (const Term &t : termsOf(request.selection, point.prandtl))
+            results.push_back({{"correlation", nameOf(t.correlation)},
+                               {"kind", kindName(t.kind)},
+                               {"nusselt", number(nusseltAt(t, point))},
+                               {"outside_range", outsideRange(t.correlation, point)}});
+        return appendJson(out, j);
     }
 
     const physics::Evaluation &e = a.evaluation;
-    j.key("fluid").string(request.problem.fluid == physics::FluidChoice::Air     ? "air"
-                          : request.problem.fluid == physics::FluidChoice::Water ? "water"
-                                                                                 : "custom");
-    j.key("film_temperature_K").number(e.filmTemperature);
-    j.key("reynolds").number(e.reynolds);
-    j.key("prandtl").number(e.prandtl);
+    j["fluid"] = request.problem.fluid == physics::FluidChoice::Air     ? "air"
+                 : request.problem.fluid == physics::FluidChoice::Water ? "water"
+                                                                        : "custom";
+    j["film_temperature_K"] = number(e.filmTemperature);
+    j["reynolds"] = number(e.reynolds);
+    j["prandtl"] = number(e.prandtl);
     if (e.prandtlSurface)
-        j.key("prandtl_surface").number(e.prandtlSurface);
+        j["prandtl_surface"] = *e.prandtlSurface;
     if (e.viscosityRatio)
-        j.key("viscosity_ratio").number(e.viscosityRatio);
-    j.key("properties").beginObject();
-    const auto used = [&j](std::string_view k, const std::optional<physics::PropertiesUsed> &p) {
-        if (!p)
-            return;
-        j.key(k).beginObject();
-        writeState(j, p->state);
-        j.endObject();
-    };
-    used("film", e.film);
-    used("free_stream", e.freeStream);
-    used("surface", e.surface);
-    j.endObject();
-    j.key("results").beginArray();
+        j["viscosity_ratio"] = *e.viscosityRatio;
+    Json &properties = j["properties"] = Json::object();
+    using Used = std::optional<physics::PropertiesUsed>;
+    for (const auto &[key, used] : {std::pair<const char *, const Used *>{"film", &e.film},
+                                    {"free_stream", &e.freeStream},
+                                    {"surface", &e.surface}})
+        if (*used)
+            properties[key] = stateOf((*used)->state);
+    Json &rows = j["results"] = Json::array();
     for (const physics::Result &r : e.results) {
-        j.beginObject();
-        j.key("correlation").string(r.name);
-        j.key("kind").string(kindName(r.term.kind));
-        j.key("nusselt").number(r.nusselt);
-        writeRanges(j, r.outsideRange);
-        j.key("reynolds").number(r.reynolds);
-        j.key("prandtl").number(r.prandtl);
-        j.key("reference_temperature_K").number(referenceTemperature(e, r.reference));
-        j.key("h").number(r.heatTransferCoefficient);
-        j.key("heat_flux").number(r.heatFlux);
+        Json row = {{"correlation", r.name},
+                    {"kind", kindName(r.term.kind)},
+                    {"nusselt", number(r.nusselt)},
+                    {"outside_range", r.outsideRange},
+                    {"reynolds", number(r.reynolds)},
+                    {"prandtl", number(r.prandtl)},
+                    {"reference_temperature_K", number(referenceTemperature(e, r.reference))},
+                    {"h", number(r.heatTransferCoefficient)},
+                    {"heat_flux", number(r.heatFlux)}};
         if (r.rateKind != physics::RateKind::None) {
-            j.key("heat_rate").number(r.heatRate);
-            j.key("heat_rate_unit").string(rateUnit(r.rateKind));
+            row["heat_rate"] = number(r.heatRate);
+            row["heat_rate_unit"] = rateUnit(r.rateKind);
         }
-        j.endObject();
+        rows.push_back(std::move(row));
     }
-    j.endArray();
-    j.endObject();
-    out += '\n';
+    appendJson(out, j);
 }
 
 void writeText(std::string &out, const Request &request, const Answer &a)
@@ -432,11 +343,7 @@ void writeText(std::string &out, const Request &request, const Answer &a)
 
 void writePropertiesJson(std::string &out, const physics::State &st)
 {
-    JsonWriter j(out);
-    j.beginObject();
-    writeState(j, st);
-    j.endObject();
-    out += '\n';
+    appendJson(out, stateOf(st));
 }
 
 void writePropertiesText(std::string &out, physics::Fluid fluid, const physics::State &st)

@@ -49,31 +49,4 @@ void writePropertiesText(std::string &out, physics::Fluid fluid, const physics::
 std::string propertyIssueText(physics::Fluid fluid, const physics::PropertyResult &result,
                               const physics::Unit &temperatureUnit, const physics::Unit &pressureUnit);
 
-// Minimal JSON writing: keys and strings escaped, numbers shortest round-trip, non-finite as null.
-class JsonWriter
-{
-public:
-    explicit JsonWriter(std::string &target) : out(target) {}
-    JsonWriter &beginObject() { return open('{'); }
-    JsonWriter &endObject() { return close('}'); }
-    JsonWriter &beginArray() { return open('['); }
-    JsonWriter &endArray() { return close(']'); }
-    JsonWriter &key(std::string_view k);
-    JsonWriter &string(std::string_view s);
-    JsonWriter &number(double v);
-    JsonWriter &number(std::optional<double> v);
-    JsonWriter &null();
-
-private:
-    void separate();
-    JsonWriter &open(char bracket);
-    JsonWriter &close(char bracket);
-    std::string &out;
-    std::array<bool, 16> first{}; // per nesting level: nothing written in it yet
-    std::size_t depth = 0;
-    bool afterKey = false;
-};
-
-void appendJsonString(std::string &out, std::string_view s);
-
 } // namespace nusselt::cli
