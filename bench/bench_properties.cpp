@@ -2,7 +2,10 @@
 // range as a plot does. Beside it, the floor a table lookup has to be weighed against: air as an
 // ideal gas with Sutherland's viscosity law (one pow, one sqrt, two divisions), the cheapest
 // formula anyone would use instead. Target: one evaluation in well under a microsecond.
+// Last, one whole physical case (the cylinder in air: four correlations, properties at T_f, T_inf
+// and T_s) beside three bare property lookups, its floor: it should cost a small multiple of it.
 
+#include "flowcase.h"
 #include "properties.h"
 
 #include <benchmark/benchmark.h>
@@ -69,11 +72,46 @@ void BM_WaterBoilingTemperature(benchmark::State &state)
     }
 }
 
+// The cylinder of D = 12.7 mm in air at 10 m/s, T_inf = 26.2 °C, T_s = 128.4 °C, 1 atm.
+nusselt::physics::Problem cylinderInAir()
+{
+    nusselt::physics::Problem p;
+    p.selection.geometry = nusselt::Geometry::Cylinder;
+    p.velocity = 10.0;
+    p.length = 0.0127;
+    p.freeStreamTemperature = 299.35;
+    p.surfaceTemperature = 401.55;
+    return p;
+}
+
+void BM_EvaluateCylinder(benchmark::State &state)
+{
+    const nusselt::physics::Problem p = cylinderInAir();
+    for (auto _ : state) {
+        auto e = nusselt::physics::evaluate(p);
+        benchmark::DoNotOptimize(e);
+    }
+}
+
+void BM_ThreeLookupsFloor(benchmark::State &state)
+{
+    const nusselt::physics::Problem p = cylinderInAir();
+    const double tf = 0.5 * (*p.freeStreamTemperature + *p.surfaceTemperature);
+    for (auto _ : state) {
+        for (double t : {tf, *p.freeStreamTemperature, *p.surfaceTemperature}) {
+            auto r = nusselt::physics::properties(Fluid::Air, t, *p.pressure);
+            benchmark::DoNotOptimize(r);
+        }
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(BM_Properties, air, Fluid::Air);
 BENCHMARK_CAPTURE(BM_Properties, water, Fluid::Water);
 BENCHMARK(BM_WaterBoilingTemperature);
 BENCHMARK(BM_IdealGasSutherlandFloor);
+BENCHMARK(BM_EvaluateCylinder);
+BENCHMARK(BM_ThreeLookupsFloor);
 
 BENCHMARK_MAIN();

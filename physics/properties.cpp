@@ -66,12 +66,6 @@ double saturationTemperature(double pressurePa)
     return 1.0 / inverse;
 }
 
-void finish(State &st)
-{
-    st.kinematicViscosity = st.dynamicViscosity / st.density;
-    st.prandtl = st.specificHeat * st.dynamicViscosity / st.thermalConductivity;
-}
-
 State air(double T, double P)
 {
     const Stencil t = stencil(T, airTemperatureFirst, airTemperatureStep, airTemperatureCount);
@@ -96,7 +90,7 @@ State air(double T, double P)
     st.dynamicViscosity = sum.mu;
     st.thermalConductivity = sum.k;
     st.specificHeat = sum.cp;
-    finish(st);
+    completeState(st);
     return st;
 }
 
@@ -127,7 +121,7 @@ State water(double T, double P)
     st.dynamicViscosity = sum.mu + compression * sum.dMu;
     st.thermalConductivity = sum.k + compression * sum.dK;
     st.specificHeat = sum.cp + compression * sum.dCp;
-    finish(st);
+    completeState(st);
     return st;
 }
 
@@ -140,6 +134,12 @@ PropertyResult refused(Issue issue, double limit)
 }
 
 } // namespace
+
+void completeState(State &st)
+{
+    st.kinematicViscosity = st.dynamicViscosity / st.density;
+    st.prandtl = st.specificHeat * st.dynamicViscosity / st.thermalConductivity;
+}
 
 PropertyResult properties(Fluid fluid, double temperatureK, double pressurePa)
 {

@@ -39,6 +39,10 @@ struct PropertyResult {
 // saturated liquid.
 PropertyResult properties(Fluid fluid, double temperatureK, double pressurePa);
 
+// Sets what follows from density, viscosity, conductivity and specific heat: the kinematic
+// viscosity mu/rho and the Prandtl number cp mu/k.
+void completeState(State &state);
+
 // Range facts, for messages and plots. Air: 200..1500 K at any pressure of the range. Water:
 // liquid from the triple point 273.16 K up to its boiling point at the pressure. Both fluids:
 // 1e4..1e6 Pa (0.1..10 bar).

@@ -85,6 +85,7 @@ private slots:
     void customFluidAsksForWhatTheCaseNeeds_data();
     void customFluidAsksForWhatTheCaseNeeds();
     void customFluidWorkedExample();
+    void caseHints_data();
     void caseHints();
 };
 
@@ -455,18 +456,41 @@ void TestFlowCase::customFluidWorkedExample()
     QVERIFY(near(*r->heatRate, -2601.1162, 1e-7));
 }
 
+// What the window says to choose next, for every state of the choices on the way to a case (the
+// calculator's five codes): nothing once the case has correlations, nor before a geometry.
+void TestFlowCase::caseHints_data()
+{
+    QTest::addColumn<QList<int>>("codes");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("hasResults");
+    QTest::addColumn<bool>("calculatorRefuses");
+
+    QTest::newRow("no geometry") << QList<int>{0, 0, 0, 0, 0} << "" << false << false;
+    QTest::newRow("plate") << QList<int>{1, 0, 0, 0, 0} << "Choose the heat flow condition" << false << false;
+    QTest::newRow("uniform temperature") << QList<int>{1, 1, 0, 0, 0} << "Choose the flow condition" << false << true;
+    QTest::newRow("laminar, no fluid type") << QList<int>{1, 1, 1, 0, 0} << "Choose the fluid type" << false << true;
+    QTest::newRow("laminar, liquid metal") << QList<int>{1, 1, 1, 2, 0} << "" << true << false;
+    QTest::newRow("mixed") << QList<int>{1, 1, 3, 0, 0} << "" << true << true; // Re < 5·10⁵
+    QTest::newRow("uniform flux") << QList<int>{1, 2, 0, 0, 0} << "Choose laminar or turbulent flow" << false << true;
+    QTest::newRow("uniform flux, mixed") << QList<int>{1, 2, 3, 0, 0} << "Choose laminar or turbulent flow" << false << true;
+    QTest::newRow("unheated, mixed") << QList<int>{1, 3, 3, 0, 0} << "Choose laminar or turbulent flow" << false << false;
+    QTest::newRow("sphere") << QList<int>{3, 0, 0, 0, 0} << "Choose Regular Sphere or Drops" << false << false;
+    QTest::newRow("drops") << QList<int>{3, 0, 0, 0, 2} << "" << true << false;
+    QTest::newRow("cylinder") << QList<int>{2, 0, 0, 0, 0} << "" << true << false;
+}
+
 void TestFlowCase::caseHints()
 {
-    Problem p = problem(selectionFromCodes(1, 0, 0, 0, 0), FluidChoice::Air, 2.0, 0.5, 20.0, 60.0);
-    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose the heat flow condition"));
-    QVERIFY(evaluate(p).results.empty());
-    p.selection = selectionFromCodes(1, 2, 3, 0, 0); // uniform flux with mixed flow: the calculator refuses it
-    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose laminar or turbulent flow"));
-    QVERIFY(evaluate(p).calculatorOutcome.refused());
-    p.selection = selectionFromCodes(3, 0, 0, 0, 0);
-    QCOMPARE(evaluate(p).caseHint, std::string_view("Choose Regular Sphere or Drops"));
-    p.selection = cylinder();
-    QVERIFY(evaluate(p).caseHint.empty());
+    QFETCH(QList<int>, codes);
+    QFETCH(QString, hint);
+    QFETCH(bool, hasResults);
+    QFETCH(bool, calculatorRefuses);
+    const Problem p = problem(selectionFromCodes(codes[0], codes[1], codes[2], codes[3], codes[4]),
+                              FluidChoice::Air, 2.0, 0.5, 20.0, 60.0);
+    const Evaluation e = evaluate(p);
+    QCOMPARE(QString::fromUtf8(e.caseHint.data(), qsizetype(e.caseHint.size())), hint);
+    QCOMPARE(!e.results.empty(), hasResults);
+    QCOMPARE(e.calculatorOutcome.refused(), calculatorRefuses);
 }
 
 QTEST_GUILESS_MAIN(TestFlowCase)
