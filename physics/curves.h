@@ -5,8 +5,6 @@
 // published validity range, with the operating point of the case on each. Every value comes from
 // catalog.h (nusseltAt, outsideRange) or from an evaluation: no formula lives here.
 
-#include "catalog.h"
-#include "engine.h"
 #include "flowcase.h"
 
 #include <optional>

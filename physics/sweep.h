@@ -5,8 +5,6 @@
 // counterpart. Values come from catalog.h (the calculator's inputs) or evaluate() (a physical
 // problem): no formula lives here.
 
-#include "catalog.h"
-#include "engine.h"
 #include "flowcase.h"
 
 #include <optional>

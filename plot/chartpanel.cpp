@@ -160,11 +160,9 @@ void ChartPanel::attach(QXYSeries *series, std::size_t position)
         }
         QToolTip::showText(QCursor::pos(), tooltipAt(pos, point.x()), view);
     });
-    const QList<QLegendMarker *> markers = chart->legend()->markers(series);
-    const bool legendEntry = qobject_cast<QLineSeries *>(series) && !qobject_cast<QScatterSeries *>(series)
-        && lines[position].runs[true].empty();
-    for (QLegendMarker *m : markers)
-        m->setVisible(legendEntry);
+    // One legend entry per correlation, its first solid line's: redraw() shows it.
+    for (QLegendMarker *m : chart->legend()->markers(series))
+        m->setVisible(false);
 }
 
 QLineSeries *ChartPanel::segmentSeries(std::size_t position, bool inside, std::size_t index)
@@ -206,18 +204,19 @@ void ChartPanel::redraw()
 
     const physics::Unit &vUnit = current.velocityUnit;
     const physics::Unit &hUnit = current.heatTransferCoefficientUnit;
-    const auto xOf = [&](const physics::CurvePoint &p) { return coefficient ? physics::fromSI(vUnit, p.x) : p.x; };
-    const auto yOf = [&](const physics::CurvePoint &p) { return coefficient ? physics::fromSI(hUnit, p.y) : p.y; };
+    const auto onChart = [&](const physics::CurvePoint &p) {
+        return coefficient ? QPointF(physics::fromSI(vUnit, p.x), physics::fromSI(hUnit, p.y)) : QPointF(p.x, p.y);
+    };
 
     double xMin = std::numeric_limits<double>::infinity(), xMax = 0.0;
     double yMin = std::numeric_limits<double>::infinity(), yMax = 0.0;
-    const auto include = [&](double x, double y) {
-        if (!(x > 0.0) || !(y > 0.0))
+    const auto include = [&](const QPointF &p) {
+        if (!(p.x() > 0.0) || !(p.y() > 0.0))
             return;
-        xMin = std::min(xMin, x);
-        xMax = std::max(xMax, x);
-        yMin = std::min(yMin, y);
-        yMax = std::max(yMax, y);
+        xMin = std::min(xMin, p.x());
+        xMax = std::max(xMax, p.x());
+        yMin = std::min(yMin, p.y());
+        yMax = std::max(yMax, p.y());
     };
 
     for (std::size_t p = 0; p < std::max(curves.size(), lines.size()); ++p) {
@@ -241,9 +240,8 @@ void ChartPanel::redraw()
                 QList<QPointF> points;
                 points.reserve(static_cast<qsizetype>(seg.points.size()));
                 for (const physics::CurvePoint &cp : seg.points) {
-                    const double x = xOf(cp), y = yOf(cp);
-                    points.append(QPointF(x, y));
-                    include(x, y);
+                    points.append(onChart(cp));
+                    include(points.back());
                     if (l.samples.empty() || l.samples.back().x != cp.x)
                         l.samples.push_back(cp);
                 }
@@ -255,8 +253,8 @@ void ChartPanel::redraw()
                 if (l.runs[inside][i]->count() > 0)
                     l.runs[inside][i]->clear();
         if (curve && curve->marker) {
-            l.marker->replace(QList<QPointF>{QPointF(xOf(*curve->marker), yOf(*curve->marker))});
-            include(xOf(*curve->marker), yOf(*curve->marker));
+            l.marker->replace(QList<QPointF>{onChart(*curve->marker)});
+            include(onChart(*curve->marker));
         } else if (l.marker->count() > 0) {
             l.marker->clear();
         }
@@ -296,7 +294,7 @@ void ChartPanel::describeForScreenReaders(const std::vector<physics::Curve> &cur
         if (c.marker) {
             s += coefficient
                 ? tr(": h = %1 at the operating point").arg(inUnit(c.marker->y, current.heatTransferCoefficientUnit))
-                             : tr(": Nu = %1 at Re = %2").arg(number(c.marker->y), number(c.marker->x));
+                : tr(": Nu = %1 at Re = %2").arg(number(c.marker->y), number(c.marker->x));
             if (!c.marker->inside)
                 s += tr(" (outside its published range)");
         }
@@ -320,10 +318,8 @@ QString ChartPanel::tooltipAt(int position, double x) const
     const bool coefficient = showsCoefficient();
     const double xSI = coefficient ? physics::toSI(current.velocityUnit, x) : x;
     const auto distance = [&](const physics::CurvePoint &p) { return std::abs(std::log(p.x / xSI)); };
-    const physics::CurvePoint *best = &l.samples.front();
-    for (const physics::CurvePoint &p : l.samples)
-        if (distance(p) < distance(*best))
-            best = &p;
+    const auto best = std::min_element(l.samples.begin(), l.samples.end(),
+                                       [&](const auto &a, const auto &b) { return distance(a) < distance(b); });
     QStringList text{l.label};
     if (coefficient)
         text << tr("V = %1").arg(inUnit(best->x, current.velocityUnit));

@@ -82,9 +82,8 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     saveButton = new QPushButton(tr("Save CSV…"), this);
     saveButton->setObjectName(QStringLiteral("SweepSave"));
     auto *close = new QPushButton(tr("Close"), this);
-    close->setAutoDefault(false);
-    copyButton->setAutoDefault(false);
-    saveButton->setAutoDefault(false);
+    for (QPushButton *b : {copyButton, saveButton, close})
+        b->setAutoDefault(false);
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Vary:"), variable);
