@@ -127,7 +127,17 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
 {
     BatchStatus status;
     CsvReader reader(in);
-    CsvWriter writer(out);
+    // Each output row is put together here, then written whole.
+    std::string row;
+    const auto put = [&row](std::string_view text) {
+        appendCsvCell(row, text);
+        row += ',';
+    };
+    const auto endRow = [&row, out] {
+        row.back() = '\n'; // in place of the comma after the last cell
+        std::fwrite(row.data(), 1, row.size(), out);
+        row.clear();
+    };
 
     if (!reader.next()) {
         status.exitCode = 2;
@@ -163,15 +173,15 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
         physicalColumns = physicalColumns || isPhysical(*key);
     }
     for (std::size_t i = 0; i < columns; ++i)
-        writer.cell(reader.field(i));
+        put(reader.field(i));
     for (std::string_view k : fieldKeys)
-        writer.cell(k);
-    writer.cell("error");
+        put(k);
+    put("error");
     if (physicalColumns) {
-        writer.cell("h_local");
-        writer.cell("h_average");
+        put("h_local");
+        put("h_average");
     }
-    writer.endRow();
+    endRow();
 
     std::vector<std::size_t> physicalAt;
     for (std::size_t i = 0; i < columns; ++i)
@@ -210,13 +220,8 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
     while (reader.next()) {
         ++status.rows;
         const std::size_t cells = reader.size();
-        std::string_view verbatim;
-        if (cells == columns && reader.plain(verbatim)) {
-            writer.cells(verbatim);
-        } else {
-            for (std::size_t i = 0; i < columns; ++i)
-                writer.cell(i < cells ? reader.field(i) : std::string_view());
-        }
+        for (std::size_t i = 0; i < columns; ++i)
+            put(i < cells ? reader.field(i) : std::string_view());
 
         error.clear();
         bool answered = false;
@@ -283,13 +288,14 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             for (const Shown *s : fieldsOf(result.outcome)) {
                 text.clear();
                 appendField(text, *s);
-                writer.cell(text);
+                put(text);
             }
-            writer.emptyCell();
+            put({});
         } else {
             ++status.failedRows;
-            writer.emptyCells(fieldKeys.size());
-            writer.cell(error);
+            for (std::size_t i = 0; i < fieldKeys.size(); ++i)
+                put({});
+            put(error);
         }
         if (physicalColumns) {
             for (Kind kind : {Kind::Local, Kind::Average}) {
@@ -297,15 +303,15 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
                 if (answered && result.mode == Mode::Physical)
                     if (const std::optional<double> h = firstH(result.evaluation, kind))
                         appendShortest(text, *h);
-                writer.cell(text);
+                put(text);
             }
         }
-        writer.endRow();
+        endRow();
     }
     if (reader.readFailed()) {
         status.exitCode = 2;
         status.usage = "cannot read the input";
-    } else if (!writer.flush()) {
+    } else if (std::fflush(out) != 0 || std::ferror(out)) {
         status.exitCode = 2;
         status.usage = "cannot write the output";
     } else {

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (status.exitCode != 2) {
         // Read the answers back: the header and one record per input record, none more.
         std::FILE *back = fmemopen(outText, outSize, "rb");
-        nusselt::cli::CsvReader reader(back);
+        nusselt::CsvReader reader(back);
         unsigned long long records = 0;
         while (reader.next())
             ++records;

@@ -1,10 +1,13 @@
 #pragma once
 
 // Texts the plot and the sweep share: the physics library's UTF-8 views as QStrings, and one CSV
-// cell, so the two files they save quote the same way.
+// cell, so the two files they save quote as the batch does.
+
+#include "csv.h"
 
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace nusselt::plot {
@@ -14,14 +17,12 @@ inline QString fromView(std::string_view s)
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// A CSV cell: quoted when it holds a comma or a quote, a quote inside doubled (RFC 4180).
+// A CSV cell, quoted as every CSV the program writes is (appendCsvCell).
 inline QString csvField(const QString &s)
 {
-    if (!s.contains(QLatin1Char(',')) && !s.contains(QLatin1Char('"')))
-        return s;
-    QString quoted = s;
-    quoted.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    std::string cell;
+    appendCsvCell(cell, s.toStdString());
+    return QString::fromStdString(cell);
 }
 
 } // namespace nusselt::plot

@@ -3,6 +3,7 @@
 // property formulations and the published correlation constants, not from this program.
 
 #include "casefile.h"
+#include "csv.h"
 
 #include <nlohmann/json.hpp>
 
@@ -82,6 +83,8 @@ private slots:
     void batchHostileFiles();
     void batchBadHeader_data();
     void batchBadHeader();
+    void csvCellsQuotedAndReadBack_data();
+    void csvCellsQuotedAndReadBack();
     void batchLongFileEveryForm();
     void caseFileRoundTrip();
     void caseFileThroughProgram();
@@ -453,6 +456,48 @@ void Cli::batchBadHeader()
     const Run r = runProgram({"batch"}, csv);
     QCOMPARE(r.code, 2);
     QVERIFY2(r.err.contains(says), r.err.constData());
+}
+
+// One cell of every CSV the program writes (batch answers, plot and sweep exports), quoted as
+// RFC 4180 says (a cell with a comma, a quote or a line break in quotes, each quote doubled;
+// anything else as it is), and read back by the batch reader as the same text.
+void Cli::csvCellsQuotedAndReadBack_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::newRow("plain") << QByteArray("Churchill-Bernstein") << QByteArray("Churchill-Bernstein");
+    QTest::newRow("empty") << QByteArray("") << QByteArray("");
+    QTest::newRow("blanks around, kept as they are") << QByteArray(" 1e5 ") << QByteArray(" 1e5 ");
+    QTest::newRow("UTF-8 unit") << QByteArray("h W/(m\xC2\xB2\xC2\xB7K)") << QByteArray("h W/(m\xC2\xB2\xC2\xB7K)");
+    QTest::newRow("comma") << QByteArray("Re 5e5, Pr 0.7") << QByteArray("\"Re 5e5, Pr 0.7\"");
+    QTest::newRow("quotes") << QByteArray("say \"hi\"") << QByteArray("\"say \"\"hi\"\"\"");
+    QTest::newRow("a lone quote") << QByteArray("\"") << QByteArray("\"\"\"\"");
+    QTest::newRow("line feed") << QByteArray("two\nlines") << QByteArray("\"two\nlines\"");
+    QTest::newRow("carriage return") << QByteArray("two\rlines") << QByteArray("\"two\rlines\"");
+    QTest::newRow("CRLF and comma") << QByteArray("a,\r\nb") << QByteArray("\"a,\r\nb\"");
+}
+
+void Cli::csvCellsQuotedAndReadBack()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, cell);
+    std::string written;
+    nusselt::appendCsvCell(written, text.toStdString());
+    QCOMPARE(QByteArray::fromStdString(written), cell);
+
+    // The cell between two others, as a record of a file.
+    std::string file = "before," + written + ",after\r\n";
+    std::FILE *in = fmemopen(file.data(), file.size(), "rb");
+    QVERIFY(in);
+    nusselt::CsvReader reader(in);
+    QVERIFY(reader.next());
+    QCOMPARE(reader.size(), std::size_t{3});
+    QCOMPARE(reader.field(0), std::string_view("before"));
+    QCOMPARE(QByteArray::fromStdString(std::string(reader.field(1))), text);
+    QCOMPARE(reader.field(2), std::string_view("after"));
+    QVERIFY(reader.fault().empty());
+    QVERIFY(!reader.next());
+    std::fclose(in);
 }
 
 // Megabytes of drops, so that records straddle the reader's blocks at many offsets, in every form
