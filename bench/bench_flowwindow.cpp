@@ -10,7 +10,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -25,9 +24,7 @@ struct Session {
     {
         FlowConditions::attachTo(calculator);
         calculator.show();
-        auto *geometry = calculator.findChild<QComboBox *>(QStringLiteral("GeometryCombo"));
-        geometry->setCurrentIndex(1);
-        emit geometry->textActivated(geometry->currentText()); // "Cylinder"
+        calculator.setSelection({nusselt::Geometry::Cylinder});
         window = FlowConditions::open(calculator);
         const auto set = [this](const char *name, const char *text) {
             window->findChild<QLineEdit *>(QLatin1String(name))->setText(QLatin1String(text));

@@ -1,5 +1,6 @@
-// The Calculate button: the one place where the engine meets the widgets. Read the fields,
-// ask the engine, then write what it answers or show its warning.
+// The Calculate button, where the engine meets the widgets: read the fields, ask the engine, then
+// write what it answers or show its warning. inputs() and setInputs() read and write the same
+// fields for the windows opened from the calculator.
 
 #include "externalflow.h"
 
@@ -54,23 +55,43 @@ void showIn(QLineEdit *edit, const nusselt::Shown &shown)
         edit->setText(nusselt::shownText(shown));
 }
 
+// The field each input is typed into.
+struct InputField {
+    nusselt::Reading nusselt::Inputs::*input;
+    QLineEdit *Ui_ExternalFlow::*edit;
+};
+const InputField kInputFields[] = {
+    {&nusselt::Inputs::reynolds, &Ui_ExternalFlow::ReynoldsEdit},
+    {&nusselt::Inputs::prandtl, &Ui_ExternalFlow::PrandtlEdit},
+    {&nusselt::Inputs::prandtlSurface, &Ui_ExternalFlow::PrandtlSurfaceEdit},
+    {&nusselt::Inputs::plateLength, &Ui_ExternalFlow::PlateLengthEdit},
+    {&nusselt::Inputs::distance, &Ui_ExternalFlow::LeadingEdgeEdit},
+    {&nusselt::Inputs::heatStart, &Ui_ExternalFlow::HeatStartEdit},
+    {&nusselt::Inputs::mu, &Ui_ExternalFlow::NusseltEdit},
+    {&nusselt::Inputs::muSurface, &Ui_ExternalFlow::ZhukauskasEdit},
+};
+
 } // namespace
+
+nusselt::Inputs ExternalFlow::inputs() const
+{
+    nusselt::Inputs in;
+    for (const InputField &f : kInputFields)
+        in.*f.input = nusselt::readNumber((ui.*f.edit)->text());
+    return in;
+}
+
+void ExternalFlow::setInputs(const nusselt::Inputs &in)
+{
+    for (const InputField &f : kInputFields) {
+        if (const nusselt::Reading &value = in.*f.input)
+            (ui.*f.edit)->setText(QString::number(*value, 'g', 17));
+    }
+}
 
 int ExternalFlow::on_Calculate_clicked()
 {
-    const nusselt::Selection selection = this->selection();
-
-    nusselt::Inputs inputs;
-    inputs.reynolds = nusselt::readNumber(ui.ReynoldsEdit->text());
-    inputs.prandtl = nusselt::readNumber(ui.PrandtlEdit->text());
-    inputs.prandtlSurface = nusselt::readNumber(ui.PrandtlSurfaceEdit->text());
-    inputs.plateLength = nusselt::readNumber(ui.PlateLengthEdit->text());
-    inputs.distance = nusselt::readNumber(ui.LeadingEdgeEdit->text());
-    inputs.heatStart = nusselt::readNumber(ui.HeatStartEdit->text());
-    inputs.mu = nusselt::readNumber(ui.NusseltEdit->text());
-    inputs.muSurface = nusselt::readNumber(ui.ZhukauskasEdit->text());
-
-    const nusselt::Outcome outcome = nusselt::calculate(selection, inputs);
+    const nusselt::Outcome outcome = nusselt::calculate(selection(), inputs());
 
     if (outcome.refused()) {
         QMessageBox::warning(this, QStringLiteral("Warning"), nusselt::fromView(outcome.boxText),

@@ -3,7 +3,33 @@
 #include "accessiblecombo.h"
 
 #include <QCoreApplication>
+#include <QMenu>
 #include <QShowEvent>
+
+#include <array>
+#include <vector>
+
+using nusselt::Choice;
+
+namespace {
+
+// Each choice's combo box and its items for codes 1, 2, 3, in the order a user chooses.
+struct FormChoice {
+    Choice choice;
+    QComboBox *Ui_ExternalFlow::*combo;
+    std::array<const char *, 3> items;
+
+    const char *item(int code) const { return code >= 1 && code <= 3 ? items[code - 1] : nullptr; }
+};
+const FormChoice kFormChoices[] = {
+    {Choice::Geometry, &Ui_ExternalFlow::GeometryCombo, {"Flat Plate", "Cylinder", "Sphere"}},
+    {Choice::Heat, &Ui_ExternalFlow::UniformTempCombo, {"Uniform Temp", "Uniform Flux", "Unheated Starting Length"}},
+    {Choice::Flow, &Ui_ExternalFlow::TurbulantCombo, {"Laminar", "Turbulant", "Mixed Flow"}},
+    {Choice::FluidType, &Ui_ExternalFlow::LiquidMetalCombo, {"Regular Fluid", "Liquid Metal", nullptr}},
+    {Choice::Sphere, &Ui_ExternalFlow::SphereCombo, {"Regular Sphere", "Drops", nullptr}},
+};
+
+} // namespace
 
 ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
     : QDialog(parent, flags)
@@ -28,12 +54,72 @@ ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
     //   the first pass used. Marking the combo boxes as shown once makes them keep it.
     // - the push button answers the polish request queued at its creation with a new layout;
     //   by the time that request is delivered, show() has long polished it.
-    for (QComboBox *combo : {ui.GeometryCombo, ui.UniformTempCombo, ui.TurbulantCombo,
-                             ui.LiquidMetalCombo, ui.SphereCombo}) {
+    // Each choice is announced after its slot (connected by name in setupUi) has run.
+    for (const FormChoice &f : kFormChoices) {
+        QComboBox *combo = ui.*f.combo;
         QShowEvent shownOnce;
         QCoreApplication::sendEvent(combo, &shownOnce);
+        connect(combo, &QComboBox::textActivated, this, [this] { emit selectionChanged(selection()); });
     }
     QCoreApplication::removePostedEvents(ui.Calculate, QEvent::PolishRequest);
+}
+
+bool ExternalFlow::offers(const nusselt::Selection &selection)
+{
+    return kFormChoices[0].item(codeOf(selection, Choice::Geometry)) != nullptr;
+}
+
+void ExternalFlow::setSelection(const nusselt::Selection &wanted)
+{
+    if (!offers(wanted))
+        return;
+    // The items to choose, in order; a user starts at the first that differs from the current
+    // choice, or earlier while its box is still disabled (the choice before enables it).
+    std::vector<const FormChoice *> items;
+    std::size_t from = std::size(kFormChoices);
+    for (const FormChoice &f : kFormChoices) {
+        if (!f.item(codeOf(wanted, f.choice)) || !isAsked(wanted, f.choice))
+            continue;
+        if (from > items.size() && codeOf(wanted, f.choice) != codeOf(selection(), f.choice))
+            from = items.size();
+        items.push_back(&f);
+    }
+    if (from >= items.size())
+        return;
+    while (from > 0 && !(ui.*items[from]->combo)->isEnabled())
+        --from;
+    {
+        // The slots run; the announcement of each single choice does not.
+        const QSignalBlocker quiet(this);
+        for (std::size_t i = from; i < items.size(); ++i) {
+            QComboBox *combo = ui.*items[i]->combo;
+            const QString text = QLatin1String(items[i]->item(codeOf(wanted, items[i]->choice)));
+            const int index = combo->findText(text);
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+            emit combo->textActivated(text);
+        }
+    }
+    emit selectionChanged(selection());
+}
+
+void ExternalFlow::extendFieldMenus(const std::function<void(QMenu *)> &addEntries)
+{
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        edit->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(edit, &QWidget::customContextMenuRequested, edit, [edit, addEntries](const QPoint &pos) {
+            QMenu *menu = edit->createStandardContextMenu();
+            menu->setAttribute(Qt::WA_DeleteOnClose);
+            addEntries(menu);
+            menu->popup(edit->mapToGlobal(pos));
+        });
+    }
+}
+
+void ExternalFlow::setNumberTips(const QString &reynolds, const QString &prandtl)
+{
+    ui.ReynoldsEdit->setToolTip(reynolds);
+    ui.PrandtlEdit->setToolTip(prandtl);
 }
 
 // The item texts compared below are the combo items of the form, character for character.

@@ -1,8 +1,10 @@
 #pragma once
 
-// The two conversions between field texts and the engine: reading a typed number and writing a
-// shown result. The Calculate slot and the fuzz target use these; no other code converts, so
-// what the fuzzer checks is what the window shows.
+// The two conversions between the calculator's field texts and the engine: reading a typed number
+// and writing a shown result. The calculator and the fuzz target use these, so what the fuzzer
+// checks is what the calculator reads and shows; Flow Conditions quotes the calculator's note with
+// shownText. Every other text becomes a number through nusselt::readNumber(std::string_view)
+// (physics/numbers.h), which reads the same texts.
 
 #include "engine.h"
 

@@ -113,25 +113,16 @@ void FlowConditions::attachTo(ExternalFlow &calculator)
     auto *shortcut = new QShortcut(kOpenKeys, &calculator);
     QObject::connect(shortcut, &QShortcut::activated, &calculator, [&calculator] { open(calculator); });
 
-    // The standard entries (undo, copy, paste, ...) stay; the window's entry comes after them.
-    for (QLineEdit *edit : calculator.findChildren<QLineEdit *>()) {
-        edit->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(edit, &QWidget::customContextMenuRequested, edit, [edit, &calculator](const QPoint &pos) {
-            QMenu *menu = edit->createStandardContextMenu();
-            menu->setAttribute(Qt::WA_DeleteOnClose);
-            menu->addSeparator();
-            QAction *entry = menu->addAction(tr("Flow Conditions…"));
-            entry->setShortcut(kOpenKeys);
-            QObject::connect(entry, &QAction::triggered, &calculator, [&calculator] { open(calculator); });
-            menu->popup(edit->mapToGlobal(pos));
-        });
-    }
-    if (auto *re = calculator.findChild<QLineEdit *>(QStringLiteral("ReynoldsEdit")))
-        re->setToolTip(tr("Type the Reynolds number, or compute it from the physical problem in Flow "
-                          "Conditions (Ctrl+Shift+F or right-click)"));
-    if (auto *pr = calculator.findChild<QLineEdit *>(QStringLiteral("PrandtlEdit")))
-        pr->setToolTip(tr("Type the Prandtl number, or compute it from the physical problem in Flow "
-                          "Conditions (Ctrl+Shift+F or right-click)"));
+    calculator.extendFieldMenus([&calculator](QMenu *menu) {
+        menu->addSeparator();
+        QAction *entry = menu->addAction(tr("Flow Conditions…"));
+        entry->setShortcut(kOpenKeys);
+        QObject::connect(entry, &QAction::triggered, &calculator, [&calculator] { open(calculator); });
+    });
+    calculator.setNumberTips(tr("Type the Reynolds number, or compute it from the physical problem in Flow "
+                                "Conditions (Ctrl+Shift+F or right-click)"),
+                             tr("Type the Prandtl number, or compute it from the physical problem in Flow "
+                                "Conditions (Ctrl+Shift+F or right-click)"));
 }
 
 FlowConditions *FlowConditions::open(ExternalFlow &calculator)
@@ -213,13 +204,7 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     connect(plotButton, &QPushButton::clicked, this, &FlowConditions::openPlot);
     connect(sweepButton, &QPushButton::clicked, this, &FlowConditions::openSweep);
 
-    // After the calculator's own slots (connected when its form was set up): its codes are
-    // already updated when the window reads them.
-    for (const char *name : {"GeometryCombo", "UniformTempCombo", "TurbulantCombo", "LiquidMetalCombo",
-                             "SphereCombo"}) {
-        if (auto *combo = calculator.findChild<QComboBox *>(QLatin1String(name)))
-            connect(combo, &QComboBox::textActivated, this, &FlowConditions::refresh);
-    }
+    connect(&calculator, &ExternalFlow::selectionChanged, this, &FlowConditions::refresh);
 
     // Pressure prefilled with one standard atmosphere in the default unit; the first refresh
     // comes with it, once every selector is filled.
@@ -384,13 +369,7 @@ nusselt::plot::PlotInputs FlowConditions::plotInputs(const physics::Problem &p) 
     nusselt::plot::PlotInputs in{p, current, {}, unitOf(Field::Velocity), unitOf(Field::Length),
                                  outputUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient)};
     // While the problem is incomplete the plot draws the numbers typed in the calculator.
-    const auto field = [this](const char *name) -> nusselt::Reading {
-        const auto *edit = calculator.findChild<QLineEdit *>(QLatin1String(name));
-        return edit ? nusselt::readNumber(edit->text()) : nusselt::Reading{};
-    };
-    in.calculator.reynolds = field("ReynoldsEdit");
-    in.calculator.prandtl = field("PrandtlEdit");
-    in.calculator.prandtlSurface = field("PrandtlSurfaceEdit");
+    in.calculator = calculator.inputs();
     return in;
 }
 
@@ -672,24 +651,8 @@ void FlowConditions::showNotes()
 
 void FlowConditions::useInCalculator()
 {
-    if (!current.calculatorInputs)
-        return;
-    const nusselt::Inputs &in = *current.calculatorInputs;
-    // Seventeen digits: the calculator reads back the very doubles the window evaluated.
-    const auto write = [this](const char *name, const nusselt::Reading &value) {
-        if (!value)
-            return;
-        if (auto *edit = calculator.findChild<QLineEdit *>(QLatin1String(name)))
-            edit->setText(QString::number(*value, 'g', 17));
-    };
-    write("ReynoldsEdit", in.reynolds);
-    write("PrandtlEdit", in.prandtl);
-    write("PrandtlSurfaceEdit", in.prandtlSurface);
-    write("PlateLengthEdit", in.plateLength);
-    write("LeadingEdgeEdit", in.distance);
-    write("HeatStartEdit", in.heatStart);
-    write("NusseltEdit", in.mu);
-    write("ZhukauskasEdit", in.muSurface);
+    if (current.calculatorInputs)
+        calculator.setInputs(*current.calculatorInputs);
 }
 
 namespace {
@@ -698,13 +661,6 @@ std::string utf8(const QString &text)
 {
     return text.toStdString();
 }
-
-// The calculator's combo items for each selection code, character for character.
-const char *const kGeometryItems[] = {"Flat Plate", "Cylinder", "Sphere"};
-const char *const kHeatItems[] = {"Uniform Temp", "Uniform Flux", "Unheated Starting Length"};
-const char *const kFlowItems[] = {"Laminar", "Turbulant", "Mixed Flow"};
-const char *const kFluidTypeItems[] = {"Regular Fluid", "Liquid Metal"};
-const char *const kSphereItems[] = {"Regular Sphere", "Drops"};
 
 const QString kCaseFilter = QStringLiteral("Nusselt cases (*.json);;All files (*)");
 
@@ -752,10 +708,7 @@ void FlowConditions::setTyped(Field field, const physics::TypedValue &value)
 
 void FlowConditions::setCase(const physics::CaseFile &c)
 {
-    const nusselt::Selection now = calculator.selection();
-    const nusselt::Selection &want = c.selection;
-    if (now != want)
-        chooseInCalculator(want);
+    calculator.setSelection(c.selection);
 
     ui.FluidCombo->setCurrentIndex(c.fluid == physics::FluidChoice::Water    ? 1
                                    : c.fluid == physics::FluidChoice::Custom ? 2
@@ -773,32 +726,6 @@ void FlowConditions::setCase(const physics::CaseFile &c)
     setTyped(Field::SurfacePrandtl, {c.prandtlSurface, {}});
     setTyped(Field::SurfaceViscosity, {c.viscositySurface, {}});
     refresh();
-}
-
-// Chooses the case's items in the calculator's combo boxes as a user would, in the order the
-// calculator asks for them, so that its own slots set its codes, prompts and enabled fields.
-void FlowConditions::chooseInCalculator(const nusselt::Selection &s)
-{
-    const auto activate = [this](const char *comboName, int code, const char *const *items, int count) {
-        auto *combo = calculator.findChild<QComboBox *>(QLatin1String(comboName));
-        if (!combo || code < 1 || code > count)
-            return;
-        const QString text = QLatin1String(items[code - 1]);
-        const int index = combo->findText(text);
-        if (index < 0)
-            return;
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-        emit combo->textActivated(text);
-    };
-    activate("GeometryCombo", static_cast<int>(s.geometry), kGeometryItems, 3);
-    if (s.isPlate()) {
-        activate("UniformTempCombo", static_cast<int>(s.heat), kHeatItems, 3);
-        activate("TurbulantCombo", static_cast<int>(s.flow), kFlowItems, 3);
-        activate("LiquidMetalCombo", static_cast<int>(s.fluidType), kFluidTypeItems, 2);
-    } else if (s.isSphere()) {
-        activate("SphereCombo", static_cast<int>(s.sphere), kSphereItems, 2);
-    }
 }
 
 void FlowConditions::saveCase()

@@ -92,7 +92,6 @@ private:
 
     QString temperatureText(double kelvin) const;
     void setTyped(nusselt::physics::Field field, const nusselt::physics::TypedValue &value);
-    void chooseInCalculator(const nusselt::Selection &selection);
 
     nusselt::plot::PlotInputs plotInputs(const nusselt::physics::Problem &problem) const;
     bool loadPlot();

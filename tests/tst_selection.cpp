@@ -5,7 +5,11 @@
 
 #include "guitest.h"
 
+#include <QSignalSpy>
+
 #include <memory>
+
+Q_DECLARE_METATYPE(nusselt::Selection)
 
 namespace {
 
@@ -587,6 +591,66 @@ private slots:
         const QMap<QString, QString> before = snapshot();
         QCOMPARE(guitest::click(ui.Calculate).size(), 0);
         QCOMPARE(lines(snapshot()), lines(before));
+    }
+
+    // setSelection, for the windows that follow the calculator, leaves the window as a user leaves
+    // it who chooses the items that differ, from the first one on; each user choice announces
+    // itself once, and so does each setSelection that chose something.
+    void setSelectionAsAUserChooses_data()
+    {
+        QTest::addColumn<QStringList>("prior");
+        QTest::addColumn<Sel>("wanted");
+        QTest::addColumn<QStringList>("user"); // what a user chooses instead, from the same prior
+        QTest::newRow("cylinder at start") << QStringList() << Sel{2, 0, 0, 0, 0} << CYL;
+        // At start the heat flow box opens only once "Flat Plate" is chosen, though it is shown.
+        QTest::newRow("laminar plate at start") << QStringList() << Sel{1, 1, 1, 1, 0} << UT_LAM_RF;
+        QTest::newRow("plate again after cylinder") << PLATE_CYL << Sel{1, 1, 1, 1, 0}
+                                                    << QStringList{"G:Flat Plate", "H:Uniform Temp", "F:Laminar", "L:Regular Fluid"};
+        QTest::newRow("drops after laminar plate") << UT_LAM << Sel{3, 1, 1, 0, 2} << QStringList{"G:Sphere", "S:Drops"};
+        QTest::newRow("only the fluid type") << UT_LAM_RF << Sel{1, 1, 1, 2, 0} << QStringList{"L:Liquid Metal"};
+        QTest::newRow("unheated, turbulent after cylinder")
+            << CYL << Sel{1, 3, 2, 0, 0} << QStringList{"G:Flat Plate", "H:Unheated Starting Length", "F:Turbulant"};
+        QTest::newRow("flux keeps its flow") << UT_TURB << Sel{1, 2, 2, 0, 0}
+                                             << QStringList{"H:Uniform Flux", "F:Turbulant"};
+        QTest::newRow("nothing differs") << UT_TURB << Sel{1, 1, 2, 0, 0} << QStringList();
+        // A code of 0 chooses nothing: the earlier choices stand, as for a user.
+        QTest::newRow("cylinder with nothing else") << UT_LAM_RF << Sel{2, 0, 0, 0, 0} << CYL;
+        QTest::newRow("sphere, no kind yet") << SPH_RS + FP << Sel{3, 0, 0, 0, 0} << SPH;
+        // The fluid type is not asked for turbulent flow.
+        QTest::newRow("fluid type not asked") << QStringList() << Sel{1, 1, 2, 2, 0} << UT_TURB;
+        // The flow box opens again only after a heat flow condition.
+        QTest::newRow("flow after plate, cylinder, plate") << PLATE_CYL_PLATE << Sel{1, 1, 2, 1, 0}
+                                                           << QStringList{"H:Uniform Temp", "F:Turbulant"};
+        // A geometry the calculator does not offer changes nothing.
+        QTest::newRow("unknown geometry") << UT_LAM << Sel{4, 1, 1, 1, 0} << QStringList();
+    }
+    void setSelectionAsAUserChooses()
+    {
+        QFETCH(QStringList, prior);
+        QFETCH(Sel, wanted);
+        QFETCH(QStringList, user);
+
+        fresh();
+        QVERIFY(replay(prior));
+        markLineEdits();
+        QSignalSpy userAnnounced(dialog.get(), &ExternalFlow::selectionChanged);
+        QVERIFY(replay(user));
+        const QMap<QString, QString> byUser = snapshot();
+        QCOMPARE(userAnnounced.count(), user.size());
+        if (!user.isEmpty())
+            QCOMPARE(userAnnounced.last().first().value<nusselt::Selection>(), dialog->selection());
+
+        fresh();
+        QVERIFY(replay(prior));
+        markLineEdits();
+        QSignalSpy announced(dialog.get(), &ExternalFlow::selectionChanged);
+        const nusselt::Selection selection = nusselt::selectionFromCodes(wanted[0], wanted[1], wanted[2], wanted[3], wanted[4]);
+        QCOMPARE(ExternalFlow::offers(selection), wanted[0] <= 3);
+        dialog->setSelection(selection);
+        QCOMPARE(lines(snapshot()), lines(byUser));
+        QCOMPARE(announced.count(), user.isEmpty() ? 0 : 1);
+        if (!user.isEmpty())
+            QCOMPARE(announced.first().first().value<nusselt::Selection>(), dialog->selection());
     }
 
     // The flow prompt of "Unheated Starting Length" lives in the flow mirror until a flow
