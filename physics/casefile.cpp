@@ -1,48 +1,63 @@
 #include "casefile.h"
 
+#include "numbers.h"
+
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
-#include <charconv>
+#include <map>
 
 namespace nusselt::physics {
 namespace {
 
 using nlohmann::json;
+using nlohmann::ordered_json;
 
 constexpr std::array<std::string_view, 3> fluidWords{"air", "water", "custom"};
 
+// Each input and each typed property: its key in the file, its text in the case and its value in
+// the problem. In the alphabetical order of the keys, the order files are written in.
 struct InputSlot {
-    const char *key;
-    TypedValue CaseFile::*member;
+    std::string_view key;
+    TypedValue CaseFile::*typed;
+    std::optional<double> Problem::*value;
     Quantity quantity;
 };
-const std::array<InputSlot, 7> inputSlots{{
-    {"velocity", &CaseFile::velocity, Quantity::Velocity},
-    {"length", &CaseFile::length, Quantity::Length},
-    {"t_inf", &CaseFile::freeStreamTemperature, Quantity::Temperature},
-    {"t_surface", &CaseFile::surfaceTemperature, Quantity::Temperature},
-    {"pressure", &CaseFile::pressure, Quantity::Pressure},
-    {"x", &CaseFile::distance, Quantity::Length},
-    {"xi", &CaseFile::heatStart, Quantity::Length},
+constexpr std::array<InputSlot, 7> inputSlots{{
+    {"length", &CaseFile::length, &Problem::length, Quantity::Length},
+    {"pressure", &CaseFile::pressure, &Problem::pressure, Quantity::Pressure},
+    {"t_inf", &CaseFile::freeStreamTemperature, &Problem::freeStreamTemperature, Quantity::Temperature},
+    {"t_surface", &CaseFile::surfaceTemperature, &Problem::surfaceTemperature, Quantity::Temperature},
+    {"velocity", &CaseFile::velocity, &Problem::velocity, Quantity::Velocity},
+    {"x", &CaseFile::distance, &Problem::distance, Quantity::Length},
+    {"xi", &CaseFile::heatStart, &Problem::heatStart, Quantity::Length},
 }};
 
 struct FluidSlot {
-    const char *key;
-    std::string TypedFluidTexts::*member;
+    std::string_view key;
+    std::string TypedFluidTexts::*text;
+    std::optional<double> TypedProperties::*value;
 };
-const std::array<FluidSlot, 4> fluidSlots{{
-    {"density", &TypedFluidTexts::density},
-    {"viscosity", &TypedFluidTexts::viscosity},
-    {"conductivity", &TypedFluidTexts::conductivity},
-    {"specific_heat", &TypedFluidTexts::specificHeat},
+constexpr std::array<FluidSlot, 4> fluidSlots{{
+    {"conductivity", &TypedFluidTexts::conductivity, &TypedProperties::thermalConductivity},
+    {"density", &TypedFluidTexts::density, &TypedProperties::density},
+    {"specific_heat", &TypedFluidTexts::specificHeat, &TypedProperties::specificHeat},
+    {"viscosity", &TypedFluidTexts::viscosity, &TypedProperties::dynamicViscosity},
 }};
 
-json fluidTexts(const TypedFluidTexts &t)
+template <typename Slots>
+auto slotOf(const Slots &slots, std::string_view key) -> decltype(slots.data())
 {
-    json j = json::object();
+    const auto it = std::find_if(slots.begin(), slots.end(), [&](const auto &s) { return s.key == key; });
+    return it == slots.end() ? nullptr : &*it;
+}
+
+ordered_json fluidTexts(const TypedFluidTexts &t)
+{
+    ordered_json j = ordered_json::object();
     for (const FluidSlot &s : fluidSlots)
-        j[s.key] = t.*s.member;
+        j[std::string(s.key)] = t.*s.text;
     return j;
 }
 
@@ -58,82 +73,99 @@ std::string textAt(const json &j, const std::string &path)
     return j.get<std::string>();
 }
 
-void readFluidTexts(const json &j, const std::string &path, TypedFluidTexts &t)
+const json &objectAt(const json &j, const std::string &path, std::string_view expected = "an object")
 {
     if (!j.is_object())
-        throw Bad{path + ": expected an object"};
-    for (auto it = j.begin(); it != j.end(); ++it) {
-        const FluidSlot *slot = nullptr;
-        for (const FluidSlot &s : fluidSlots)
-            if (it.key() == s.key)
-                slot = &s;
-        if (!slot)
-            throw Bad{path + "." + it.key() + ": unknown property"};
-        t.*slot->member = textAt(it.value(), path + "." + it.key());
+        throw Bad{path + ": expected " + std::string(expected)};
+    return j;
+}
+
+void readChoices(const json &j, Selection &selection)
+{
+    for (const auto &[key, value] : objectAt(j, "case").items()) {
+        const std::string path = "case." + key;
+        const std::string word = textAt(value, path);
+        const auto choice = std::find_if(allChoices.begin(), allChoices.end(),
+                                         [&](Choice c) { return infoOf(c).key == key; });
+        if (choice == allChoices.end())
+            throw Bad{path + ": unknown choice"};
+        const ChoiceItem *item = infoOf(*choice).withWord(word);
+        if (!item)
+            throw Bad{path + ": \"" + word + "\" is not a choice"};
+        setCode(selection, *choice, item->code);
     }
 }
 
-std::optional<double> readIn(const TypedValue &v, Quantity q, const char *key, std::string &error,
-                             Unit *unitUsed)
+void readInputs(const json &j, CaseFile &c)
 {
-    std::optional<Unit> unit = v.unit.empty() ? std::optional<Unit>(defaultUnit(q)) : findUnit(q, v.unit);
-    if (!unit) {
-        error = std::string("inputs.") + key + ".unit: \"" + v.unit + "\" is not a unit of " + key;
-        return std::nullopt;
+    for (const auto &[key, value] : objectAt(j, "inputs").items()) {
+        const std::string path = "inputs." + key;
+        const InputSlot *slot = slotOf(inputSlots, key);
+        if (!slot)
+            throw Bad{path + ": unknown input"};
+        TypedValue &v = c.*slot->typed;
+        for (const auto &[entry, text] : objectAt(value, path, "{\"text\": ..., \"unit\": ...}").items()) {
+            if (entry != "text" && entry != "unit")
+                throw Bad{path + "." + entry + ": unknown entry"};
+            (entry == "text" ? v.text : v.unit) = textAt(text, path + "." + entry);
+        }
+        if (!v.unit.empty() && !findUnit(slot->quantity, v.unit))
+            throw Bad{path + ".unit: \"" + v.unit + "\" is not a unit of " + key};
     }
-    if (unitUsed)
-        *unitUsed = *unit;
-    const std::optional<double> typed = readTyped(v.text);
-    if (!typed)
-        return std::nullopt;
-    return toSI(*unit, *typed);
+}
+
+void readFluidTexts(const json &j, const std::string &path, TypedFluidTexts &t)
+{
+    for (const auto &[key, value] : objectAt(j, path).items()) {
+        const FluidSlot *slot = slotOf(fluidSlots, key);
+        if (!slot)
+            throw Bad{path + "." + key + ": unknown property"};
+        t.*slot->text = textAt(value, path + "." + key);
+    }
+}
+
+void readCustom(const json &j, CaseFile &c)
+{
+    for (const auto &[key, value] : objectAt(j, "custom").items()) {
+        const std::string path = "custom." + key;
+        if (key == "film")
+            readFluidTexts(value, path, c.film);
+        else if (key == "free_stream")
+            readFluidTexts(value, path, c.freeStream);
+        else if (key == "surface_prandtl")
+            c.prandtlSurface = textAt(value, path);
+        else if (key == "surface_viscosity")
+            c.viscositySurface = textAt(value, path);
+        else
+            throw Bad{path + ": unknown entry"};
+    }
 }
 
 } // namespace
 
-std::optional<double> readTyped(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    if (!text.empty() && text.front() == '+')
-        text.remove_prefix(1);
-    if (text.empty())
-        return std::nullopt;
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::string toJson(const CaseFile &c)
 {
-    json j;
-    j["format"] = caseFileFormat;
-    j["version"] = caseFileVersion;
-    json kase = json::object();
+    std::map<std::string, std::string> chosen; // by key, alphabetically
     for (const Choice choice : allChoices) {
         const std::string_view word = wordOf(c.selection, choice);
         if (!word.empty())
-            kase[std::string(infoOf(choice).key)] = word;
+            chosen[std::string(infoOf(choice).key)] = word;
     }
-    j["case"] = kase;
-    j["fluid"] = fluidWords[static_cast<std::size_t>(c.fluid)];
-    json inputs = json::object();
-    for (const InputSlot &s : inputSlots) {
-        const TypedValue &v = c.*s.member;
-        inputs[s.key] = json{{"text", v.text}, {"unit", v.unit}};
-    }
-    j["inputs"] = inputs;
+    ordered_json j;
+    j["case"] = chosen;
     if (c.fluid == FluidChoice::Custom) {
-        j["custom"] = json{{"film", fluidTexts(c.film)},
-                           {"free_stream", fluidTexts(c.freeStream)},
-                           {"surface_prandtl", c.prandtlSurface},
-                           {"surface_viscosity", c.viscositySurface}};
+        j["custom"] = {{"film", fluidTexts(c.film)},
+                       {"free_stream", fluidTexts(c.freeStream)},
+                       {"surface_prandtl", c.prandtlSurface},
+                       {"surface_viscosity", c.viscositySurface}};
     }
+    j["fluid"] = fluidWords[static_cast<std::size_t>(c.fluid)];
+    j["format"] = caseFileFormat;
+    for (const InputSlot &s : inputSlots) {
+        const TypedValue &v = c.*s.typed;
+        j["inputs"][std::string(s.key)] = {{"text", v.text}, {"unit", v.unit}};
+    }
+    j["version"] = caseFileVersion;
     return j.dump(2) + "\n";
 }
 
@@ -155,81 +187,19 @@ std::optional<CaseFile> fromJson(std::string_view text, std::string &error)
             throw Bad{"version: written by a newer program (version " +
                       std::to_string(j["version"].get<long long>()) + ")"};
         CaseFile c;
-        if (j.contains("case")) {
-            const json &kase = j["case"];
-            if (!kase.is_object())
-                throw Bad{"case: expected an object"};
-            for (auto it = kase.begin(); it != kase.end(); ++it) {
-                const std::string path = "case." + it.key();
-                const std::string word = textAt(it.value(), path);
-                const Choice *choice = nullptr;
-                for (const Choice &ch : allChoices)
-                    if (it.key() == infoOf(ch).key)
-                        choice = &ch;
-                if (!choice)
-                    throw Bad{path + ": unknown choice"};
-                const ChoiceItem *item = infoOf(*choice).withWord(word);
-                if (!item)
-                    throw Bad{path + ": \"" + word + "\" is not a choice"};
-                setCode(c.selection, *choice, item->code);
-            }
-        }
+        if (j.contains("case"))
+            readChoices(j["case"], c.selection);
         if (j.contains("fluid")) {
             const std::string word = textAt(j["fluid"], "fluid");
-            int code = -1;
-            for (std::size_t i = 0; i < fluidWords.size(); ++i)
-                if (fluidWords[i] == word)
-                    code = static_cast<int>(i);
-            if (code < 0)
+            const auto fluid = std::find(fluidWords.begin(), fluidWords.end(), word);
+            if (fluid == fluidWords.end())
                 throw Bad{"fluid: \"" + word + "\" is not air, water or custom"};
-            c.fluid = static_cast<FluidChoice>(code);
+            c.fluid = static_cast<FluidChoice>(fluid - fluidWords.begin());
         }
-        if (j.contains("inputs")) {
-            const json &inputs = j["inputs"];
-            if (!inputs.is_object())
-                throw Bad{"inputs: expected an object"};
-            for (auto it = inputs.begin(); it != inputs.end(); ++it) {
-                const InputSlot *slot = nullptr;
-                for (const InputSlot &s : inputSlots)
-                    if (it.key() == s.key)
-                        slot = &s;
-                const std::string path = "inputs." + it.key();
-                if (!slot)
-                    throw Bad{path + ": unknown input"};
-                TypedValue &v = c.*slot->member;
-                const json &value = it.value();
-                if (!value.is_object())
-                    throw Bad{path + ": expected {\"text\": ..., \"unit\": ...}"};
-                for (auto f = value.begin(); f != value.end(); ++f) {
-                    if (f.key() == "text")
-                        v.text = textAt(f.value(), path + ".text");
-                    else if (f.key() == "unit")
-                        v.unit = textAt(f.value(), path + ".unit");
-                    else
-                        throw Bad{path + "." + f.key() + ": unknown entry"};
-                }
-                if (!v.unit.empty() && !findUnit(slot->quantity, v.unit))
-                    throw Bad{path + ".unit: \"" + v.unit + "\" is not a unit of " + it.key()};
-            }
-        }
-        if (j.contains("custom")) {
-            const json &custom = j["custom"];
-            if (!custom.is_object())
-                throw Bad{"custom: expected an object"};
-            for (auto it = custom.begin(); it != custom.end(); ++it) {
-                const std::string path = "custom." + it.key();
-                if (it.key() == "film")
-                    readFluidTexts(it.value(), path, c.film);
-                else if (it.key() == "free_stream")
-                    readFluidTexts(it.value(), path, c.freeStream);
-                else if (it.key() == "surface_prandtl")
-                    c.prandtlSurface = textAt(it.value(), path);
-                else if (it.key() == "surface_viscosity")
-                    c.viscositySurface = textAt(it.value(), path);
-                else
-                    throw Bad{path + ": unknown entry"};
-            }
-        }
+        if (j.contains("inputs"))
+            readInputs(j["inputs"], c);
+        if (j.contains("custom"))
+            readCustom(j["custom"], c);
         return c;
     } catch (const Bad &bad) {
         error = bad.message;
@@ -239,37 +209,31 @@ std::optional<CaseFile> fromJson(std::string_view text, std::string &error)
 
 std::optional<Problem> toProblem(const CaseFile &c, std::string &error)
 {
+    error.clear();
     Problem p;
     p.selection = c.selection;
     p.fluid = c.fluid;
-    error.clear();
-    Unit temperatureUnit = p.temperatureUnit;
-    Unit pressureUnit = p.pressureUnit;
-    p.velocity = readIn(c.velocity, Quantity::Velocity, "velocity", error, nullptr);
-    p.length = readIn(c.length, Quantity::Length, "length", error, nullptr);
-    p.surfaceTemperature = readIn(c.surfaceTemperature, Quantity::Temperature, "t_surface", error,
-                                  &temperatureUnit);
-    p.freeStreamTemperature = readIn(c.freeStreamTemperature, Quantity::Temperature, "t_inf", error,
-                                     &temperatureUnit);
-    p.pressure = readIn(c.pressure, Quantity::Pressure, "pressure", error, &pressureUnit);
-    p.distance = readIn(c.distance, Quantity::Length, "x", error, nullptr);
-    p.heatStart = readIn(c.heatStart, Quantity::Length, "xi", error, nullptr);
-    if (!error.empty())
-        return std::nullopt;
-    p.temperatureUnit = temperatureUnit;
-    p.pressureUnit = pressureUnit;
-    const auto typed = [](const TypedFluidTexts &t) {
-        TypedProperties props;
-        props.density = readTyped(t.density);
-        props.dynamicViscosity = readTyped(t.viscosity);
-        props.thermalConductivity = readTyped(t.conductivity);
-        props.specificHeat = readTyped(t.specificHeat);
-        return props;
-    };
-    p.custom.film = typed(c.film);
-    p.custom.freeStream = typed(c.freeStream);
-    p.custom.prandtlSurface = readTyped(c.prandtlSurface);
-    p.custom.viscositySurface = readTyped(c.viscositySurface);
+    for (const InputSlot &s : inputSlots) {
+        const TypedValue &v = c.*s.typed;
+        const std::optional<Unit> unit = v.unit.empty() ? defaultUnit(s.quantity) : findUnit(s.quantity, v.unit);
+        if (!unit) {
+            error = "inputs." + std::string(s.key) + ".unit: \"" + v.unit + "\" is not a unit of " + std::string(s.key);
+            return std::nullopt;
+        }
+        const std::optional<double> typed = readNumber(v.text);
+        p.*s.value = typed ? std::optional<double>(toSI(*unit, *typed)) : std::nullopt;
+        // Messages quote temperatures in the unit of T_inf, pressures in that of the pressure.
+        if (s.typed == &CaseFile::freeStreamTemperature)
+            p.temperatureUnit = *unit;
+        if (s.quantity == Quantity::Pressure)
+            p.pressureUnit = *unit;
+    }
+    for (const FluidSlot &s : fluidSlots) {
+        p.custom.film.*s.value = readNumber(c.film.*s.text);
+        p.custom.freeStream.*s.value = readNumber(c.freeStream.*s.text);
+    }
+    p.custom.prandtlSurface = readNumber(c.prandtlSurface);
+    p.custom.viscositySurface = readNumber(c.viscositySurface);
     return p;
 }
 

@@ -14,13 +14,12 @@
 //                        "specific_heat": "..."},
 //               "free_stream": {...}, "surface_prandtl": "...", "surface_viscosity": "..."}}
 //
-// A custom fluid's texts are in SI units (kg/m³, Pa·s, W/(m·K), J/(kg·K)).
+// A custom fluid's texts are in SI units (kg/m³, Pa·s, W/(m·K), J/(kg·K)). Files are written with
+// their keys in alphabetical order; read in any order.
 
 #include "engine.h"
 #include "flowcase.h"
 
-#include <array>
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,13 +64,10 @@ std::string toJson(const CaseFile &caseFile);
 // ("inputs.velocity.unit: \"km/h\" is not a unit of velocity").
 std::optional<CaseFile> fromJson(std::string_view json, std::string &error);
 
-// A number as the window reads a field: blanks around it ignored, an optional sign, decimal or
-// exponent form (std::from_chars); anything else, or nothing, reads as not entered.
-std::optional<double> readTyped(std::string_view text);
-
-// The problem the case states: texts read as numbers in their units, converted to SI. Fails, with
-// error, only on a unit that does not belong to its quantity; texts that are no number leave their
-// input empty, which evaluate() reports beside the field, as the window does.
+// The problem the case states: each text read as the window reads its field (readNumber, numbers.h)
+// in its unit and converted to SI. Fails, with error, only on a unit that does not belong to its
+// quantity; a text that is no number leaves its input empty, which evaluate() reports beside the
+// field, as the window does.
 std::optional<Problem> toProblem(const CaseFile &caseFile, std::string &error);
 
 } // namespace nusselt::physics

@@ -3,6 +3,7 @@
 // the published correlation constants; units against their exact definitions; refusals beside
 // the field that caused them.
 
+#include "casefile.h"
 #include "flowcase.h"
 
 #include <QTest>
@@ -85,6 +86,8 @@ private slots:
     void customFluidAsksForWhatTheCaseNeeds_data();
     void customFluidAsksForWhatTheCaseNeeds();
     void customFluidWorkedExample();
+    void caseFileTexts_data();
+    void caseFileTexts();
     void caseHints_data();
     void caseHints();
 };
@@ -454,6 +457,72 @@ void TestFlowCase::customFluidWorkedExample()
     QVERIFY(near(*r->nusselt, 232.24252, 1e-7));
     QVERIFY(near(*r->heatTransferCoefficient, 32.513953, 1e-7));
     QVERIFY(near(*r->heatRate, -2601.1162, 1e-7));
+}
+
+// A case file's texts are read as the window reads its fields: blanks around a number ignored;
+// "infinity", a doubled sign or a decimal comma are no number, refused beside their field.
+void TestFlowCase::caseFileTexts_data()
+{
+    QTest::addColumn<int>("slot"); // velocity (m/s), length (mm), T_inf (°C), film density, Pr_s
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("message"); // empty: read, as si
+    QTest::addColumn<double>("si");
+
+    const int v = int(Field::Velocity), t = int(Field::FreeStreamTemperature), rho = int(Field::FilmDensity),
+              prs = int(Field::SurfacePrandtl), length = int(Field::Length);
+    QTest::newRow("velocity infinity") << 0 << "infinity" << v << "Enter the velocity as a number" << 0.0;
+    QTest::newRow("velocity +-5") << 0 << "+-5" << v << "Enter the velocity as a number" << 0.0;
+    QTest::newRow("velocity 1,5") << 0 << "1,5" << v << "Enter the velocity as a number" << 0.0;
+    QTest::newRow("velocity blanks") << 0 << " 12.5 " << v << "" << 12.5;
+    QTest::newRow("length blanks, mm") << 1 << " 12.5 " << length << "" << 0.0125;
+    QTest::newRow("length 1,5") << 1 << "1,5" << length << "Enter the diameter D as a number" << 0.0;
+    QTest::newRow("T_inf infinity") << 2 << "infinity" << t << "Enter T∞ as a number" << 0.0;
+    QTest::newRow("T_inf tab and blank") << 2 << "\\t12.5 " << t << "" << 285.65;
+    QTest::newRow("density 1,5") << 3 << "1,5" << rho << "Enter the density at T_f as a number" << 0.0;
+    QTest::newRow("density infinity") << 3 << "infinity" << rho << "Enter the density at T_f as a number" << 0.0;
+    QTest::newRow("Pr_s +-5") << 4 << "+-5" << prs << "Enter the Prandtl number at Ts as a number" << 0.0;
+    QTest::newRow("Pr_s blanks") << 4 << " 12.5 " << prs << "" << 12.5;
+}
+
+void TestFlowCase::caseFileTexts()
+{
+    QFETCH(int, slot);
+    QFETCH(QString, text);
+    QFETCH(int, field);
+    QFETCH(QString, message);
+    QFETCH(double, si);
+
+    QStringList texts{"10", "12.7", "20", "1.16", "0.7"};
+    texts[slot] = text;
+    const QString json = QString::fromUtf8(R"({"format": "nusselt-case", "version": 1,
+        "case": {"geometry": "cylinder"}, "fluid": "custom",
+        "inputs": {"velocity": {"text": "%1", "unit": "m/s"}, "length": {"text": "%2", "unit": "mm"},
+                   "t_inf": {"text": "%3", "unit": "°C"}, "t_surface": {"text": "60", "unit": "°C"}},
+        "custom": {"film": {"density": "%4", "viscosity": "1.9e-5", "conductivity": "0.027",
+                            "specific_heat": "1007"},
+                   "free_stream": {"density": "1.2", "viscosity": "1.8e-5", "conductivity": "0.025",
+                                   "specific_heat": "1007"},
+                   "surface_prandtl": "%5"}})")
+                             .arg(texts[0], texts[1], texts[2], texts[3], texts[4]);
+    std::string error;
+    const std::optional<CaseFile> c = fromJson(json.toStdString(), error);
+    QVERIFY2(c, error.c_str());
+    const std::optional<Problem> p = toProblem(*c, error);
+    QVERIFY2(p, error.c_str());
+    const std::optional<double> read[] = {p->velocity, p->length, p->freeStreamTemperature,
+                                          p->custom.film.density, p->custom.prandtlSurface};
+    const Evaluation e = evaluate(*p);
+    if (message.isEmpty()) {
+        QVERIFY2(e.messages.empty(), qPrintable(messagesOf(e)));
+        QVERIFY(read[slot]);
+        QVERIFY(near(*read[slot], si, 1e-15));
+        QCOMPARE(e.results.size(), std::size_t(4));
+    } else {
+        QVERIFY(!read[slot]); // no number at all, not an infinite or negative one
+        QCOMPARE(messagesOf(e), QString::fromStdString(std::string(fieldName(Field(field)))) + ": " + message);
+        QVERIFY(e.results.empty());
+    }
 }
 
 // What the window says to choose next, for every state of the choices on the way to a case (the
