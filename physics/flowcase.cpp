@@ -39,13 +39,20 @@ struct Checker {
 
     void say(Field field, std::string text) { messages.push_back({field, std::move(text)}); }
 
+    // A finite number, or a message beside the field.
+    bool entered(Field field, const std::optional<double> &value, std::string_view what)
+    {
+        if (value && std::isfinite(*value))
+            return true;
+        say(field, "Enter " + std::string(what) + " as a number");
+        return false;
+    }
+
     // A positive finite number, or a message beside the field.
     bool positive(Field field, const std::optional<double> &value, std::string_view what)
     {
-        if (!value || !std::isfinite(*value)) {
-            say(field, "Enter the " + std::string(what) + " as a number");
+        if (!entered(field, value, "the " + std::string(what)))
             return false;
-        }
         if (*value <= 0.0) {
             std::string s(what);
             if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
@@ -59,26 +66,22 @@ struct Checker {
 
 // An absolute temperature that the chosen fluid has properties at, or a message that says why
 // not. For air and water at a pressure in range, the properties there.
-bool checkTemperature(Checker &check, const Problem &p, Field field, std::optional<State> &state)
+bool checkTemperature(Checker &check, const Problem &p, bool pressureOk, Field field, std::optional<State> &state)
 {
     const bool freeStream = field == Field::FreeStreamTemperature;
     const std::optional<double> &t = freeStream ? p.freeStreamTemperature : p.surfaceTemperature;
     const std::string symbol = freeStream ? "T∞" : "Ts";
-    if (!t || !std::isfinite(*t)) {
-        check.say(field, "Enter " + symbol + " as a number");
+    if (!check.entered(field, t, symbol))
         return false;
-    }
     if (*t < 0.0) {
         check.say(field, quoted(*t, p.temperatureUnit, 2) + " is below absolute zero ("
                              + quoted(0.0, p.temperatureUnit, 2) + ")");
         return false;
     }
-    if (p.fluid == FluidChoice::Custom || !p.pressure || !std::isfinite(*p.pressure))
-        return true;
+    if (p.fluid == FluidChoice::Custom || !pressureOk)
+        return true; // the pressure field says what is wrong; the temperature may be fine
     const Fluid fluid = fluidOf(p);
     const double pressure = *p.pressure;
-    if (pressure < minPressure(fluid) || pressure > maxPressure(fluid))
-        return true; // the pressure field says what is wrong; the temperature may be fine
     const PropertyResult r = properties(fluid, *t, pressure);
     switch (r.issue) {
     case Issue::None:
@@ -107,10 +110,8 @@ bool checkPressure(Checker &check, const Problem &p)
 {
     if (p.fluid == FluidChoice::Custom)
         return true; // typed properties carry their own pressure
-    if (!p.pressure || !std::isfinite(*p.pressure)) {
-        check.say(Field::Pressure, "Enter the pressure as a number");
+    if (!check.entered(Field::Pressure, p.pressure, "the pressure"))
         return false;
-    }
     const Fluid fluid = fluidOf(p);
     if (*p.pressure < minPressure(fluid) || *p.pressure > maxPressure(fluid)) {
         check.say(Field::Pressure, "The pressure must lie between " + quoted(minPressure(fluid), p.pressureUnit, -1)
@@ -124,10 +125,8 @@ bool checkPressure(Checker &check, const Problem &p)
 bool checkDistances(Checker &check, const Problem &p, bool lengthOk)
 {
     const bool ok = check.positive(Field::Distance, p.distance, "distance x");
-    if (!p.heatStart || !std::isfinite(*p.heatStart)) {
-        check.say(Field::HeatStart, "Enter the distance ξ to the start of heating as a number");
+    if (!check.entered(Field::HeatStart, p.heatStart, "the distance ξ to the start of heating"))
         return false;
-    }
     if (*p.heatStart < 0.0) {
         check.say(Field::HeatStart, "ξ cannot be negative: heating starts on the plate");
         return false;
@@ -160,8 +159,8 @@ Checked checkInputs(Checker &check, const Problem &p)
                                        p.selection.isPlate() ? "plate length L" : "diameter D");
     c.flow = velocity && length;
     c.pressure = checkPressure(check, p);
-    const bool tInf = checkTemperature(check, p, Field::FreeStreamTemperature, c.atFreeStream);
-    c.temperatures = checkTemperature(check, p, Field::SurfaceTemperature, c.atSurface) && tInf;
+    const bool tInf = checkTemperature(check, p, c.pressure, Field::FreeStreamTemperature, c.atFreeStream);
+    c.temperatures = checkTemperature(check, p, c.pressure, Field::SurfaceTemperature, c.atSurface) && tInf;
     c.distances = !needsDistances(p.selection) || checkDistances(check, p, length);
     return c;
 }
@@ -307,11 +306,6 @@ std::string_view hintFor(const Selection &s)
 }
 
 } // namespace
-
-bool needsDistances(const Selection &s)
-{
-    return s.hasUnheatedStart();
-}
 
 std::vector<Field> customFieldsNeeded(const Selection &s)
 {

@@ -78,7 +78,7 @@ struct Problem {
 };
 
 // Whether the case needs the length inputs x and xi (unheated starting length).
-bool needsDistances(const Selection &selection);
+inline bool needsDistances(const Selection &selection) { return selection.hasUnheatedStart(); }
 // The fields of a fluid of one's own that the selected case needs: exactly those are asked for.
 std::vector<Field> customFieldsNeeded(const Selection &selection);
 // Label of a field for messages and the window ("Surface temperature", "ρ at T_f", ...).

@@ -14,34 +14,6 @@ constexpr double btuPerHourSquareFootRankine = btuPerHourSquareFoot / si::rankin
 // °F to K: (F + 459.67) * 5/9.
 constexpr double fahrenheitOffset = 459.67 * si::rankine;
 
-const std::vector<Unit> &table(Quantity q)
-{
-    static const std::array<std::vector<Unit>, 9> units = {{
-        {{Q::Velocity, "m/s", 1.0, 0.0}, {Q::Velocity, "ft/s", si::foot, 0.0}},
-        {{Q::Length, "m", 1.0, 0.0},
-         {Q::Length, "mm", 0.001, 0.0},
-         {Q::Length, "ft", si::foot, 0.0},
-         {Q::Length, "in", si::inch, 0.0}},
-        {{Q::Temperature, "°C", 1.0, si::zeroCelsius},
-         {Q::Temperature, "K", 1.0, 0.0},
-         {Q::Temperature, "°F", si::rankine, fahrenheitOffset}},
-        {{Q::TemperatureDifference, "K", 1.0, 0.0},
-         {Q::TemperatureDifference, "°C", 1.0, 0.0},
-         {Q::TemperatureDifference, "°F", si::rankine, 0.0}},
-        {{Q::Pressure, "kPa", 1000.0, 0.0},
-         {Q::Pressure, "Pa", 1.0, 0.0},
-         {Q::Pressure, "bar", si::bar, 0.0},
-         {Q::Pressure, "psi", si::psi, 0.0},
-         {Q::Pressure, "atm", si::atmosphere, 0.0}},
-        {{Q::HeatTransferCoefficient, "W/(m²·K)", 1.0, 0.0},
-         {Q::HeatTransferCoefficient, "Btu/(h·ft²·°F)", btuPerHourSquareFootRankine, 0.0}},
-        {{Q::HeatFlux, "W/m²", 1.0, 0.0}, {Q::HeatFlux, "Btu/(h·ft²)", btuPerHourSquareFoot, 0.0}},
-        {{Q::HeatRatePerLength, "W/m", 1.0, 0.0}, {Q::HeatRatePerLength, "Btu/(h·ft)", btuPerHourFoot, 0.0}},
-        {{Q::HeatRate, "W", 1.0, 0.0}, {Q::HeatRate, "Btu/h", si::btuPerHour, 0.0}},
-    }};
-    return units[static_cast<std::size_t>(q)];
-}
-
 struct Alias {
     Quantity quantity;
     std::string_view spelling;
@@ -70,14 +42,37 @@ constexpr Alias aliases[] = {
 
 } // namespace
 
-const std::vector<Unit> &unitsOf(Quantity quantity)
+const std::vector<Unit> &unitsOf(Quantity q)
 {
-    return table(quantity);
+    static const std::array<std::vector<Unit>, 9> units = {{
+        {{Q::Velocity, "m/s", 1.0, 0.0}, {Q::Velocity, "ft/s", si::foot, 0.0}},
+        {{Q::Length, "m", 1.0, 0.0},
+         {Q::Length, "mm", 0.001, 0.0},
+         {Q::Length, "ft", si::foot, 0.0},
+         {Q::Length, "in", si::inch, 0.0}},
+        {{Q::Temperature, "°C", 1.0, si::zeroCelsius},
+         {Q::Temperature, "K", 1.0, 0.0},
+         {Q::Temperature, "°F", si::rankine, fahrenheitOffset}},
+        {{Q::TemperatureDifference, "K", 1.0, 0.0},
+         {Q::TemperatureDifference, "°C", 1.0, 0.0},
+         {Q::TemperatureDifference, "°F", si::rankine, 0.0}},
+        {{Q::Pressure, "kPa", 1000.0, 0.0},
+         {Q::Pressure, "Pa", 1.0, 0.0},
+         {Q::Pressure, "bar", si::bar, 0.0},
+         {Q::Pressure, "psi", si::psi, 0.0},
+         {Q::Pressure, "atm", si::atmosphere, 0.0}},
+        {{Q::HeatTransferCoefficient, "W/(m²·K)", 1.0, 0.0},
+         {Q::HeatTransferCoefficient, "Btu/(h·ft²·°F)", btuPerHourSquareFootRankine, 0.0}},
+        {{Q::HeatFlux, "W/m²", 1.0, 0.0}, {Q::HeatFlux, "Btu/(h·ft²)", btuPerHourSquareFoot, 0.0}},
+        {{Q::HeatRatePerLength, "W/m", 1.0, 0.0}, {Q::HeatRatePerLength, "Btu/(h·ft)", btuPerHourFoot, 0.0}},
+        {{Q::HeatRate, "W", 1.0, 0.0}, {Q::HeatRate, "Btu/h", si::btuPerHour, 0.0}},
+    }};
+    return units[static_cast<std::size_t>(q)];
 }
 
 const Unit &defaultUnit(Quantity quantity)
 {
-    return table(quantity).front();
+    return unitsOf(quantity).front();
 }
 
 std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol)
@@ -88,7 +83,7 @@ std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol)
             break;
         }
     }
-    for (const Unit &u : table(quantity)) {
+    for (const Unit &u : unitsOf(quantity)) {
         if (u.symbol == symbol)
             return u;
     }
