@@ -57,14 +57,20 @@ std::vector<double> abscissae(const std::vector<Operating> &operating, const Spa
     return xs;
 }
 
-// A correlation's point of a curve where it operates, at `x` (Re, or V for h against V); none
-// without a positive Nu (or h).
-std::optional<CurvePoint> curvePoint(const Operating &o, double x, bool coefficient)
+// A correlation's point of a curve at `x` (Re, or V for h against V), from its Re, Nu and h
+// there; none without a positive Nu (or h).
+std::optional<CurvePoint> curvePoint(double x, bool coefficient, double reynolds, std::optional<double> nusselt,
+                                     std::optional<double> h, bool inside)
 {
-    const std::optional<double> y = coefficient ? o.h : o.nusselt;
-    if (!o.nusselt || !y || !(*y > 0.0))
+    const std::optional<double> y = coefficient ? h : nusselt;
+    if (!nusselt || !y || !(*y > 0.0))
         return std::nullopt;
-    return CurvePoint{x, *y, o.point.reynolds, *o.nusselt, o.h, o.outside.empty()};
+    return CurvePoint{x, *y, reynolds, *nusselt, h, inside};
+}
+
+std::optional<CurvePoint> marker(const Operating &o, double x, bool coefficient)
+{
+    return curvePoint(x, coefficient, o.point.reynolds, o.nusselt, o.h, o.outside.empty());
 }
 
 // Appends a point to the curve's runs; `valued` false leaves a gap.
@@ -154,7 +160,7 @@ std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const 
         abscissae(operating, reynolds, samples, [](const Operating &, double re) { return std::optional(re); });
     std::vector<Curve> curves;
     for (const Operating &o : operating) {
-        Curve curve{o.term, o.label, {}, curvePoint(o, o.point.reynolds, false)};
+        Curve curve{o.term, o.label, {}, marker(o, o.point.reynolds, false)};
         Point p = o.point;
         for (double re : xs) {
             p.reynolds = re;
@@ -165,8 +171,8 @@ std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const 
             }
             // h / Nu holds all along the curve.
             const bool scaled = o.h && o.nusselt && *o.nusselt != 0.0;
-            extend(curve, CurvePoint{re, *nu, re, *nu, scaled ? std::optional(*nu * *o.h / *o.nusselt) : std::nullopt,
-                                     outsideRange(o.term.correlation, p).empty()});
+            extend(curve, curvePoint(re, false, re, nu, scaled ? std::optional(*nu * *o.h / *o.nusselt) : std::nullopt,
+                                     outsideRange(o.term.correlation, p).empty()));
         }
         curves.push_back(std::move(curve));
     }
@@ -191,13 +197,17 @@ std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &e
                                              });
     std::vector<Curve> curves;
     for (const Operating &o : operating)
-        curves.push_back(Curve{o.term, o.label, {}, curvePoint(o, velocity, true)});
+        curves.push_back(Curve{o.term, o.label, {}, marker(o, velocity, true)});
     Problem varied = problem;
     for (double v : xs) {
         varied.velocity = v;
-        const std::vector<Operating> there = operatingPoints(evaluate(varied));
-        for (std::size_t i = 0; i < curves.size(); ++i)
-            extend(curves[i], i < there.size() ? curvePoint(there[i], v, true) : std::nullopt);
+        const Evaluation there = evaluate(varied);
+        for (std::size_t i = 0; i < curves.size(); ++i) {
+            const Result *r = i < there.results.size() ? &there.results[i] : nullptr;
+            extend(curves[i], r ? curvePoint(v, true, r->reynolds, r->nusselt, r->heatTransferCoefficient,
+                                             r->outsideRange.empty())
+                                : std::nullopt);
+        }
     }
     dropEmptyRuns(curves);
     return curves;
