@@ -29,9 +29,8 @@ std::vector<Point> states(Fluid fluid)
         const double u = std::fmod(i * 0.6180339887498949, 1.0);
         const double w = std::fmod(i * 0.7548776662466927, 1.0);
         const double P = 1e4 + w * (1e6 - 1e4);
-        const double T = fluid == Fluid::Air
-            ? 200 + u * 1300
-            : 273.16 + u * (nusselt::physics::waterBoilingTemperature(P) - 273.16);
+        const double lo = nusselt::physics::minTemperature(fluid);
+        const double T = lo + u * (nusselt::physics::maxTemperature(fluid, P) - lo);
         v.push_back({T, P});
     }
     return v;
