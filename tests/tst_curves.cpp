@@ -61,6 +61,9 @@ private slots:
     void cylinderValuesAreThePublishedOnes();
     void mixedPlateHasNoValueBelowTransition();
     void physicalCurvesKeepPropertiesAndScaleReWithVelocity();
+    void coefficientCurvesFollowHilpertsPowerOfVelocity();
+    void coefficientCurvesNeedACompleteProblem_data();
+    void coefficientCurvesNeedACompleteProblem();
     void spacedValuesEndExactly_data();
     void spacedValuesEndExactly();
     void sweepOfReMatchesPublishedValuesAndMarksOutside();
@@ -247,6 +250,59 @@ void CurvesTest::physicalCurvesKeepPropertiesAndScaleReWithVelocity()
     in.prandtlSurface = 0.70;
     const auto dimensionless = operatingPoints(cylinder, in);
     QVERIFY(!nusseltCurves(dimensionless, reynoldsSpan(dimensionless), 20).front().marker->h);
+}
+
+Problem cylinderInAir()
+{
+    Problem p;
+    p.selection = cylinder;
+    p.velocity = 10.0;
+    p.length = 0.0127;
+    p.freeStreamTemperature = 299.35;
+    p.surfaceTemperature = 401.55;
+    return p;
+}
+
+void CurvesTest::coefficientCurvesFollowHilpertsPowerOfVelocity()
+{
+    // In Hilpert's band 4000 < Re <= 40000, Nu = 0.193 Re^0.618 Pr^1/3 with properties fixed by the
+    // temperatures: h grows as V^0.618 from its value at the operating point.
+    const Problem p = cylinderInAir();
+    const auto curves = coefficientCurves(p, evaluate(p), 80);
+    const Curve *hilpert = find(curves, "Hilpert");
+    QVERIFY(hilpert && hilpert->marker);
+    int checked = 0;
+    for (const Segment &s : hilpert->segments)
+        for (const CurvePoint &pt : s.points) {
+            if (!(pt.reynolds > 4000 * (1 + 1e-9) && pt.reynolds <= 40000))
+                continue;
+            const double expected = *hilpert->marker->h * std::pow(pt.x / 10.0, 0.618);
+            QVERIFY2(std::abs(*pt.h / expected - 1) < 1e-9, qPrintable(QString::number(pt.x)));
+            ++checked;
+        }
+    QVERIFY(checked > 10);
+}
+
+void CurvesTest::coefficientCurvesNeedACompleteProblem_data()
+{
+    QTest::addColumn<int>("missing");
+    QTest::newRow("no velocity") << 0;
+    QTest::newRow("zero diameter") << 1;
+    QTest::newRow("surface temperature not entered") << 2;
+    QTest::newRow("no case chosen in the calculator") << 3;
+}
+
+void CurvesTest::coefficientCurvesNeedACompleteProblem()
+{
+    QFETCH(int, missing);
+    Problem p = cylinderInAir();
+    switch (missing) {
+    case 0: p.velocity.reset(); break;
+    case 1: p.length = 0.0; break;
+    case 2: p.surfaceTemperature.reset(); break;
+    default: p.selection = Selection{}; break;
+    }
+    QVERIFY(coefficientCurves(p, evaluate(p), 40).empty());
 }
 
 void CurvesTest::spacedValuesEndExactly_data()
