@@ -7,7 +7,6 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QCursor>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -362,11 +361,8 @@ bool ChartPanel::exportTo(const QString &path, QString *error)
             *error = why;
         return false;
     };
-    if (suffix == QLatin1String("png")) {
-        if (!view->grab().save(path, "PNG"))
-            return fail(tr("Could not write %1").arg(path));
-        return true;
-    }
+    if (suffix == QLatin1String("png"))
+        return view->grab().save(path, "PNG") || fail(tr("Could not write %1").arg(path));
     if (suffix == QLatin1String("svg")) {
         QSvgGenerator generator;
         generator.setFileName(path);
@@ -383,12 +379,9 @@ bool ChartPanel::exportTo(const QString &path, QString *error)
     }
     if (suffix == QLatin1String("csv")) {
         QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
-            return fail(tr("Could not write %1: %2").arg(path, file.errorString()));
-        file.write(csv().toUtf8());
-        if (!file.commit())
-            return fail(tr("Could not write %1: %2").arg(path, file.errorString()));
-        return true;
+        if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(csv().toUtf8()) >= 0 && file.commit())
+            return true;
+        return fail(tr("Could not write %1: %2").arg(path, file.errorString()));
     }
     return fail(tr("Choose a file ending in .png, .svg or .csv"));
 }

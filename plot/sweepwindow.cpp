@@ -327,11 +327,9 @@ void SweepWindow::saveCsv()
     dialog->setDefaultSuffix(QStringLiteral("csv"));
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
         QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text)) {
-            file.write(separated(QLatin1Char(',')).toUtf8());
-            if (file.commit())
-                return;
-        }
+        if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(separated(QLatin1Char(',')).toUtf8()) >= 0
+            && file.commit())
+            return;
         QMessageBox::warning(this, tr("Save Sweep"), tr("Could not write %1: %2").arg(path, file.errorString()));
     });
     dialog->open();

@@ -101,6 +101,8 @@ private slots:
     void userSwitchesToHAgainstVelocity();
     void hoveringTheMarkerNamesCorrelationReAndNu();
     void exportsParse();
+    void exportRefusesWhatItCannotWrite_data();
+    void exportRefusesWhatItCannotWrite();
     void sweepTableAgreesWithTheCommandLineAndCopies();
     void sweepReadsNumbersAsEveryWindowDoes_data();
     void sweepReadsNumbersAsEveryWindowDoes();
@@ -314,6 +316,29 @@ void PlotTest::exportsParse()
         ++hilpertRows;
     }
     QVERIFY(hilpertRows > 100);
+}
+
+void PlotTest::exportRefusesWhatItCannotWrite_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("PNG in a missing folder") << "missing/plot.png" << "Could not write ";
+    QTest::newRow("SVG in a missing folder") << "missing/plot.svg" << "Could not write ";
+    QTest::newRow("CSV in a missing folder") << "missing/plot.csv" << "Could not write ";
+    QTest::newRow("unknown ending") << "plot.txt" << "Choose a file ending in .png, .svg or .csv";
+}
+
+void PlotTest::exportRefusesWhatItCannotWrite()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, error);
+    panel->setInputs(cylinderAt(6000));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    QString why;
+    QVERIFY(!panel->exportTo(path, &why));
+    QVERIFY2(why.startsWith(error), qPrintable(why));
+    QVERIFY(!QFileInfo::exists(path));
 }
 
 void PlotTest::sweepTableAgreesWithTheCommandLineAndCopies()
