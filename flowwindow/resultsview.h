@@ -1,0 +1,26 @@
+#pragma once
+
+// What Flow Conditions shows of one evaluation: the summary (T_f, Re, Pr, Pr_s, mu/mu_s), the
+// properties used at each reference temperature, every correlation's results and the notes
+// under them, in the units chosen in the window. It writes widgets only: every number comes from
+// the evaluation.
+
+#include "flowcase.h"
+#include "ui_flowconditions.h"
+
+namespace nusselt::flowwindow {
+
+struct ShownUnits {
+    const physics::Unit &temperature;
+    const physics::Unit &heatTransferCoefficient;
+    const physics::Unit &heatFlux;
+    const physics::Unit &heatRate; // per metre, or for a sphere the whole sphere's
+};
+
+// The tables' fixed parts: the property rows, the result columns, their sizing.
+void setUpResults(Ui_FlowConditions &ui);
+
+void showResults(Ui_FlowConditions &ui, const Selection &selection, const physics::Evaluation &evaluation,
+                 const ShownUnits &units);
+
+} // namespace nusselt::flowwindow
