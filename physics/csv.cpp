@@ -1,11 +1,39 @@
 #include "csv.h"
 
+#include <algorithm>
+#include <array>
+
 namespace nusselt {
+
+namespace {
+
+// What a byte is to CSV: most bytes are just text.
+enum class Byte : unsigned char { Text, Comma, QuoteOrLineEnd };
+
+constexpr std::array<Byte, 256> bytes = [] {
+    std::array<Byte, 256> table{};
+    table[','] = Byte::Comma;
+    for (const unsigned char c : {'"', '\n', '\r'})
+        table[c] = Byte::QuoteOrLineEnd;
+    return table;
+}();
+
+Byte kindOf(char c)
+{
+    return bytes[static_cast<unsigned char>(c)];
+}
+
+} // namespace
 
 void appendCsvCell(std::string &out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += text;
+    const char *p = text.data();
+    const char *const end = p + text.size();
+    while (p != end && kindOf(*p) == Byte::Text)
+        ++p;
+    if (p == end) {
+        if (!text.empty()) // half the cells of a batch are
+            out.append(text.data(), text.size());
         return;
     }
     out += '"';
@@ -22,32 +50,32 @@ CsvReader::CsvReader(std::FILE *input, std::size_t maxRecordBytes)
 {
 }
 
-int CsvReader::get()
+bool CsvReader::fill()
 {
-    if (pos == len) {
-        if (eof)
-            return -1;
-        len = std::fread(buffer.data(), 1, buffer.size(), in);
-        pos = 0;
-        if (len == 0) {
-            eof = true;
-            failed = std::ferror(in) != 0;
-            return -1;
-        }
-        // A byte order mark is no part of the first column's name.
-        if (atStart && len >= 3 && std::string_view(buffer.data(), 3) == "\xEF\xBB\xBF")
-            pos = 3;
-        atStart = false;
+    if (eof)
+        return false;
+    len = std::fread(buffer.data(), 1, buffer.size(), in);
+    pos = 0;
+    if (len == 0) {
+        eof = true;
+        failed = std::ferror(in) != 0;
+        return false;
     }
-    return static_cast<unsigned char>(buffer[pos++]);
+    // A byte order mark is no part of the first column's name.
+    if (atStart && len >= 3 && std::string_view(buffer.data(), 3) == "\xEF\xBB\xBF")
+        pos = 3;
+    atStart = false;
+    return true;
 }
 
-void CsvReader::keep(char c)
+void CsvReader::keep(const char *begin, const char *end)
 {
-    if (record.size() < maxRecord)
-        record += c;
-    else
+    std::size_t n = static_cast<std::size_t>(end - begin);
+    if (n > maxRecord - record.size()) {
+        n = maxRecord - record.size();
         truncated = true;
+    }
+    record.append(begin, n);
 }
 
 bool CsvReader::next()
@@ -59,47 +87,69 @@ bool CsvReader::next()
     enum class State { RecordStart, FieldStart, Unquoted, Quoted, QuoteInQuoted };
     State state = State::RecordStart;
     for (;;) {
-        const int c = get();
-        if (c < 0) {
+        if (pos == len && !fill()) {
             if (state == State::RecordStart)
                 return false;
             if (state == State::Quoted)
                 faultText = "unterminated quoted field";
             break;
         }
-        const char ch = static_cast<char>(c);
+        const char *const at = buffer.data() + pos;
+        const char *const end = buffer.data() + len;
         if (skipLf) {
             skipLf = false;
-            if (ch == '\n')
+            if (*at == '\n') {
+                ++pos;
                 continue;
+            }
         }
-        const bool delimiter = ch == ',' || ch == '\n' || ch == '\r';
+        const bool quoted = state == State::Quoted;
+        if (quoted && *at != '"') {
+            // A quoted field's bytes up to its next quote, commas and line ends included.
+            const char *const stop = std::find(at, end, '"');
+            keep(at, stop);
+            pos += static_cast<std::size_t>(stop - at);
+            continue;
+        }
+        if (!quoted && state != State::QuoteInQuoted && kindOf(*at) != Byte::QuoteOrLineEnd) {
+            // Unquoted bytes up to the next quote or line end, the commas on the way ending fields
+            // (each kept in record, after its field, when there is room for it).
+            const char *p = at;
+            for (; p != end && kindOf(*p) != Byte::QuoteOrLineEnd; ++p)
+                if (*p == ',' && record.size() + static_cast<std::size_t>(p - at) < maxRecord)
+                    ends.push_back(record.size() + static_cast<std::size_t>(p - at));
+            keep(at, p);
+            pos += static_cast<std::size_t>(p - at);
+            state = p[-1] == ',' ? State::FieldStart : State::Unquoted;
+            continue;
+        }
+        // One byte: a quote, a line end, or whatever follows a closing quote.
+        const char ch = *at;
+        ++pos;
         if (state == State::Quoted) {
-            if (ch == '"')
-                state = State::QuoteInQuoted;
-            else
-                keep(ch);
+            state = State::QuoteInQuoted;
         } else if (state == State::QuoteInQuoted && ch == '"') {
-            keep('"');
+            keep(at, at + 1);
             state = State::Quoted;
-        } else if (state == State::QuoteInQuoted && !delimiter) {
-            faultText = "text after a closing quote"; // kept, but the record is not valid CSV
-            keep(ch);
-            state = State::Unquoted;
-        } else if (ch == ',') {
-            ends.push_back(record.size());
+        } else if (state == State::QuoteInQuoted && ch == ',') {
+            if (record.size() < maxRecord)
+                ends.push_back(record.size());
+            keep(at, at + 1);
             state = State::FieldStart;
+        } else if (state == State::QuoteInQuoted && kindOf(ch) == Byte::Text) {
+            faultText = "text after a closing quote"; // kept, but the record is not valid CSV
+            keep(at, at + 1);
+            state = State::Unquoted;
         } else if (ch == '\n' || ch == '\r') {
             skipLf = ch == '\r';
             if (state != State::RecordStart) // else a blank line
                 break;
-        } else if (ch == '"' && (state == State::RecordStart || state == State::FieldStart)) {
-            state = State::Quoted;
+        } else if (state == State::RecordStart || state == State::FieldStart) {
+            state = State::Quoted; // a quote opening the field
         } else {
-            if (ch == '"' && faultText.empty())
+            if (faultText.empty())
                 faultText = "quote inside an unquoted field";
-            keep(ch);
-            state = State::Unquoted;
+            keep(at, at + 1);
         }
     }
     ends.push_back(record.size());

@@ -29,7 +29,7 @@ public:
     std::size_t size() const { return ends.size(); }
     std::string_view field(std::size_t i) const
     {
-        const std::size_t begin = i == 0 ? 0 : ends[i - 1];
+        const std::size_t begin = i == 0 ? 0 : ends[i - 1] + 1;
         return std::string_view(record).substr(begin, ends[i] - begin);
     }
     // What is wrong with the current record's quoting or size; empty when nothing is.
@@ -37,8 +37,8 @@ public:
     bool readFailed() const { return failed; }
 
 private:
-    int get();
-    void keep(char c);
+    bool fill();
+    void keep(const char *begin, const char *end);
 
     std::FILE *in;
     std::size_t maxRecord;
@@ -50,8 +50,10 @@ private:
     bool failed = false;
     bool skipLf = false; // a CR ended the last record: an LF right after it belongs to it
     bool truncated = false;
-    std::string record;             // the current record's fields, unquoted, one after another
-    std::vector<std::size_t> ends;  // where each field ends in record
+    // The current record's fields, unquoted, one after another, each but the last followed by
+    // the comma that ended it; ends: where each field ends in record.
+    std::string record;
+    std::vector<std::size_t> ends;
     std::string_view faultText;
 };
 

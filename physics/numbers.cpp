@@ -27,37 +27,6 @@ bool equalsIgnoringCase(std::string_view a, std::string_view lower)
     return true;
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Digits with one optional point, then an optional exponent with at least one digit. Checked
-// first because std::from_chars alone also takes "infinity" and "nan(...)".
-bool plainDecimal(std::string_view s)
-{
-    std::size_t i = 0;
-    std::size_t digits = 0;
-    for (; i < s.size() && isDigit(s[i]); ++i)
-        ++digits;
-    if (i < s.size() && s[i] == '.')
-        for (++i; i < s.size() && isDigit(s[i]); ++i)
-            ++digits;
-    if (digits == 0)
-        return false;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-'))
-            ++i;
-        const std::size_t exponentStart = i;
-        while (i < s.size() && isDigit(s[i]))
-            ++i;
-        if (i == exponentStart)
-            return false;
-    }
-    return i == s.size();
-}
-
 } // namespace
 
 std::string_view trimmed(std::string_view text)
@@ -78,12 +47,12 @@ std::optional<double> readNumber(std::string_view text)
         s.remove_prefix(1);
     if (equalsIgnoringCase(s, "inf"))
         return negative ? -HUGE_VAL : HUGE_VAL;
-    if (equalsIgnoringCase(s, "nan")) {
-        if (signed_)
-            return std::nullopt;
+    if (equalsIgnoringCase(s, "nan") && !signed_)
         return std::nan("");
-    }
-    if (!plainDecimal(s))
+    // From a digit or a point on, std::from_chars reads exactly the digits, point and exponent
+    // above, and stops before anything else ("1e" leaves the e); it would also take "infinity"
+    // and "nan(...)", which start with a letter.
+    if (s.empty() || !((s.front() >= '0' && s.front() <= '9') || s.front() == '.'))
         return std::nullopt;
     double value = 0.0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
@@ -116,35 +85,45 @@ void appendShown(std::string &out, double v)
                                            static_cast<int>(digits.size()), &negative, &length, &point);
     while (length > 1 && digits[static_cast<std::size_t>(length - 1)] == '0')
         --length;
-    const auto put = [&out, &digits](int from, int to) {
-        out.append(digits.data() + from, static_cast<std::size_t>(to - from));
+
+    std::array<char, 16> text{}; // "-1.23457e-308" at most
+    char *p = text.data();
+    const auto put = [&p, &digits](int from, int to) {
+        for (int i = from; i < to; ++i)
+            *p++ = digits[static_cast<std::size_t>(i)];
+    };
+    const auto zeros = [&p](int n) {
+        for (; n > 0; --n)
+            *p++ = '0';
     };
     if (negative)
-        out += '-';
+        *p++ = '-';
     const int exponent = point - 1;
     if (exponent < -4 || exponent >= 6) {
         put(0, 1);
         if (length > 1) {
-            out += '.';
+            *p++ = '.';
             put(1, length);
         }
-        out += exponent < 0 ? "e-" : "e+";
+        *p++ = 'e';
+        *p++ = exponent < 0 ? '-' : '+';
         const int magnitude = std::abs(exponent);
-        if (magnitude < 10)
-            out += '0';
-        out += std::to_string(magnitude);
+        zeros(magnitude < 10 ? 1 : 0);
+        p = std::to_chars(p, text.data() + text.size(), magnitude).ptr;
     } else if (point <= 0) {
-        out += "0.";
-        out.append(static_cast<std::size_t>(-point), '0');
+        *p++ = '0';
+        *p++ = '.';
+        zeros(-point);
         put(0, length);
     } else if (length <= point) {
         put(0, length);
-        out.append(static_cast<std::size_t>(point - length), '0');
+        zeros(point - length);
     } else {
         put(0, point);
-        out += '.';
+        *p++ = '.';
         put(point, length);
     }
+    out.append(text.data(), p);
 }
 
 void appendShortest(std::string &out, double v)

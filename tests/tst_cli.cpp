@@ -85,6 +85,8 @@ private slots:
     void batchBadHeader();
     void csvCellsQuotedAndReadBack_data();
     void csvCellsQuotedAndReadBack();
+    void csvRecordTooLong_data();
+    void csvRecordTooLong();
     void batchLongFileEveryForm();
     void caseFileRoundTrip();
     void caseFileThroughProgram();
@@ -496,6 +498,43 @@ void Cli::csvCellsQuotedAndReadBack()
     QCOMPARE(QByteArray::fromStdString(std::string(reader.field(1))), text);
     QCOMPARE(reader.field(2), std::string_view("after"));
     QVERIFY(reader.fault().empty());
+    QVERIFY(!reader.next());
+    std::fclose(in);
+}
+
+// A record over the reader's size limit is read to its end and marked, keeps no more than the
+// limit, and the record after it is read whole, wherever the limit falls: in a field, on a comma,
+// inside quotes or just after a closing quote.
+void Cli::csvRecordTooLong_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("in a field") << QByteArray("abcdefghij,k\nx,y\n") << 4;
+    QTest::newRow("on a comma") << QByteArray("abc,def,ghi\nx,y\n") << 3;
+    QTest::newRow("after a comma") << QByteArray("abc,def,ghi\nx,y\n") << 4;
+    QTest::newRow("many commas") << QByteArray(",,,,,,,,,,,,,,,,\nx,y\n") << 5;
+    QTest::newRow("in quotes") << QByteArray("\"ab,\"\"cd\nef\",g\r\nx,y\n") << 5;
+    QTest::newRow("after a closing quote") << QByteArray("\"abc\",def\rx,y\n") << 5;
+}
+
+void Cli::csvRecordTooLong()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, limit);
+    std::FILE *in = fmemopen(csv.data(), static_cast<std::size_t>(csv.size()), "rb");
+    QVERIFY(in);
+    nusselt::CsvReader reader(in, static_cast<std::size_t>(limit));
+    QVERIFY(reader.next());
+    QCOMPARE(QByteArray::fromStdString(std::string(reader.fault())), QByteArray("record too long"));
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < reader.size(); ++i)
+        kept += reader.field(i).size();
+    QVERIFY(kept <= static_cast<std::size_t>(limit));
+    QVERIFY(reader.next());
+    QVERIFY(reader.fault().empty());
+    QCOMPARE(reader.size(), std::size_t{2});
+    QCOMPARE(reader.field(0), std::string_view("x"));
+    QCOMPARE(reader.field(1), std::string_view("y"));
     QVERIFY(!reader.next());
     std::fclose(in);
 }
