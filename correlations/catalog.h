@@ -73,6 +73,7 @@ struct Point {
     double plateLength = 0.0;    // unheated starting length: L, x and xi
     double distance = 0.0;
     double heatStart = 0.0;
+    double mach = 0.0;           // V/a of a gas at T_inf; 0 when unknown or for a liquid
 };
 
 // The point the calculator evaluates for the given field readings (missing readings read 0).
@@ -83,6 +84,9 @@ Point pointOf(const Inputs &inputs);
 inline constexpr double plateTransitionReynolds = 5.0e5;
 // The laminar plate's 0.332 relation holds from this Prandtl number on; below it Churchill-Ozoe.
 inline constexpr double laminarPlateMinPrandtl = 0.6;
+// Every correlation assumes a constant density: above this Mach number the flow is compressible
+// and outsideRange() says so ("Ma = 1.15 above 0.3: compressible flow").
+inline constexpr double incompressibleMachMax = 0.3;
 
 // Whether L, x and xi describe a plate heated from xi on, with x on the heated part: otherwise
 // the unheated-start brackets vanish or turn negative.
@@ -116,7 +120,8 @@ struct ValidityRange {
 ValidityRange rangeOf(Correlation correlation);
 
 // The bounds the point violates, each as a sentence that says which and by how much, e.g.
-// "Re = 9.1·10⁴ above the Whitaker range 3.5 to 7.6·10⁴". Empty inside the range.
+// "Re = 9.1·10⁴ above the Whitaker range 3.5 to 7.6·10⁴", and last a compressible flow
+// ("Ma = 1.15 above 0.3: compressible flow"). Empty inside the range.
 std::vector<std::string> outsideRange(Correlation correlation, const Point &point);
 
 // A number for people: up to three significant digits, powers of ten as ·10ⁿ ("9.1·10⁴", "0.71").

@@ -1,5 +1,6 @@
 #include "flowcase.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -323,7 +324,7 @@ std::string_view fieldName(Field f)
 {
     static constexpr std::string_view names[] = {
         "Fluid", "Velocity", "Length", "Free-stream temperature", "Surface temperature", "Pressure",
-        "Distance x", "Heat start ξ", "ρ at T_f", "μ at T_f", "k at T_f", "c_p at T_f", "ρ at T∞",
+        "Distance x", "Heat start ξ", "Heat flux", "ρ at T_f", "μ at T_f", "k at T_f", "c_p at T_f", "ρ at T∞",
         "μ at T∞", "k at T∞", "c_p at T∞", "Pr_s at Ts", "μ_s at Ts"};
     static_assert(std::size(names) == static_cast<std::size_t>(Field::SurfaceViscosity) + 1);
     return names[static_cast<std::size_t>(f)];
@@ -337,6 +338,35 @@ std::string quoted(double si, const Unit &unit, int decimals)
     std::string s(buf);
     if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
         s.erase(0, 1); // no "-0.00 °C" for a rounded zero
+    return s + " " + std::string(unit.symbol);
+}
+
+std::string quotedLimit(double si, const Unit &unit, Limit limit, int decimals)
+{
+    const double v = fromSI(unit, si);
+    // Six significant digits, or the decimals asked for.
+    const int digits = decimals >= 0 || v == 0.0
+        ? std::max(decimals, 0)
+        : 5 - static_cast<int>(std::floor(std::log10(std::abs(v))));
+    const double scale = std::pow(10.0, digits);
+    double x = v * scale;
+    // A limit that is round in this unit stays as it is (200 K is -73.15 °C, not -73.14 rounded
+    // up from -73.149999999999977); any other is rounded towards the allowed side.
+    const double nearest = std::round(x);
+    if (std::abs(x - nearest) <= 1e-9 * std::max(1.0, std::abs(x)))
+        x = nearest;
+    else
+        x = limit == Limit::Upper ? std::floor(x) : std::ceil(x);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", std::max(digits, 0), x / scale);
+    std::string s(buf);
+    if (decimals < 0 && s.find('.') != std::string::npos) {
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    if (s[0] == '-' && s.find_first_not_of("0.", 1) == std::string::npos)
+        s.erase(0, 1);
     return s + " " + std::string(unit.symbol);
 }
 

@@ -48,6 +48,7 @@ enum class Field {
     Pressure,
     Distance,  // x, unheated starting length
     HeatStart, // xi
+    HeatFlux,  // q'', uniform-flux plate (instead of the surface temperature)
     FilmDensity,
     FilmViscosity,
     FilmConductivity,
@@ -72,10 +73,26 @@ struct Problem {
     std::optional<double> pressure = si::atmosphere; // Pa
     std::optional<double> distance;              // m: x (unheated starting length)
     std::optional<double> heatStart;             // m: xi
-    // Units that messages use when they quote a temperature or pressure.
+    std::optional<double> heatFlux;              // W/m²: the uniform-flux plate's q'' (takesHeatFlux)
+    // Units that messages use when they quote an input: temperatures, pressure, velocity, lengths
+    // and heat flux each in the unit chosen for them.
     Unit temperatureUnit = defaultUnit(Quantity::Temperature);
     Unit pressureUnit = defaultUnit(Quantity::Pressure);
+    Unit velocityUnit = defaultUnit(Quantity::Velocity);
+    Unit lengthUnit = defaultUnit(Quantity::Length);
+    Unit heatFluxUnit = defaultUnit(Quantity::HeatFlux);
 };
+
+// The uniform-flux plate is posed with its heat flux q'' and answers with the surface
+// temperature; every other case takes the surface temperature Ts and answers with q''.
+inline bool takesHeatFlux(const Selection &selection)
+{
+    return selection.isPlate() && selection.heat == HeatCondition::UniformFlux;
+}
+inline bool takesSurfaceTemperature(const Selection &selection) { return !takesHeatFlux(selection); }
+
+// The uniform-flux plate's average surface temperature is iterated until it changes by less than this (K).
+inline constexpr double surfaceTemperatureTolerance = 1e-6;
 
 // Whether the case needs the length inputs x and xi (unheated starting length).
 inline bool needsDistances(const Selection &selection) { return selection.hasUnheatedStart(); }
@@ -109,8 +126,10 @@ struct Result {
     Point point; // where the correlation was evaluated: plots and sweeps vary Re about it
     std::optional<double> nusselt;
     std::optional<double> heatTransferCoefficient; // W/(m²·K): Nu k / (L, x or D)
-    std::optional<double> heatFlux;                // W/m², h (T_s - T_inf)
+    std::optional<double> heatFlux;                // W/m², h (T_s - T_inf); the given q'' (takesHeatFlux)
     std::optional<double> heatRate;                // W/m or W, see rateKind
+    // Uniform-flux plate: Ts - T_inf = q'' / h, local at the trailing edge x = L, or the plate's average.
+    std::optional<double> temperatureDifference;   // K
     RateKind rateKind = RateKind::None;
     std::vector<std::string> outsideRange;
 };
@@ -119,6 +138,10 @@ struct Evaluation {
     // Refused inputs, each beside its field; whatever depends on one of them is left empty.
     std::vector<Message> messages;
     std::optional<double> filmTemperature; // K
+    // Uniform-flux plate: the average surface temperature, iterated with the film properties
+    // until it moves by less than surfaceTemperatureTolerance; the film temperature is its mean with T_inf.
+    std::optional<double> surfaceTemperature; // K
+    std::optional<double> mach;           // V/a with a at T_inf: air only (empty for water, a typed fluid)
     std::optional<PropertiesUsed> film, freeStream, surface;
     std::optional<double> reynolds;       // at the film temperature (the regular sphere: at T_inf)
     std::optional<double> prandtl;        // likewise
@@ -136,7 +159,13 @@ struct Evaluation {
 
 Evaluation evaluate(const Problem &problem);
 
-// A temperature, pressure or any SI value in a unit, as messages write it ("100.0 °C", "101.325 kPa").
+// A temperature, pressure or any SI value in a unit, as messages write it ("100.0 °C", "101.325 kPa");
+// decimals < 0: six significant digits.
 std::string quoted(double si, const Unit &unit, int decimals);
+
+// A limit as a message states it, rounded towards the side that is allowed so that the sentence
+// stays true: an upper limit down ("Water boils at 99.97 °C"), a lower one up ("freezes at 32.02 °F").
+enum class Limit { Upper, Lower };
+std::string quotedLimit(double si, const Unit &unit, Limit limit, int decimals);
 
 } // namespace nusselt::physics

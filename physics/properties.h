@@ -20,6 +20,7 @@ struct State {                  // SI units throughout
     double thermalConductivity = 0;// W/(m K)
     double specificHeat = 0;    // J/(kg K), isobaric
     double prandtl = 0;         // cp mu / k
+    double speedOfSound = 0;    // m/s; air only (0 for water and typed fluids): the Mach number
 };
 
 // Why a state was refused; `limit` is the violated bound (K for temperatures, Pa for pressures).

@@ -1,5 +1,7 @@
 #include "units.h"
 
+#include "numbers.h"
+
 #include <array>
 
 namespace nusselt::physics {
@@ -34,6 +36,7 @@ constexpr Alias aliases[] = {
     {Q::HeatTransferCoefficient, "Btu/(h.ft2.F)", "Btu/(h·ft²·°F)"},
     {Q::HeatTransferCoefficient, "Btu/hft2F", "Btu/(h·ft²·°F)"},
     {Q::HeatFlux, "W/m2", "W/m²"},
+    {Q::HeatFlux, "kW/m2", "kW/m²"},
     {Q::HeatFlux, "Btu/(h.ft2)", "Btu/(h·ft²)"},
     {Q::HeatFlux, "Btu/hft2", "Btu/(h·ft²)"},
     {Q::HeatRatePerLength, "Btu/(h.ft)", "Btu/(h·ft)"},
@@ -45,9 +48,14 @@ constexpr Alias aliases[] = {
 const std::vector<Unit> &unitsOf(Quantity q)
 {
     static const std::array<std::vector<Unit>, 9> units = {{
-        {{Q::Velocity, "m/s", 1.0, 0.0}, {Q::Velocity, "ft/s", si::foot, 0.0}},
+        {{Q::Velocity, "m/s", 1.0, 0.0},
+         {Q::Velocity, "km/h", 1000.0 / si::hour, 0.0},
+         {Q::Velocity, "ft/s", si::foot, 0.0},
+         {Q::Velocity, "mph", si::mile / si::hour, 0.0},
+         {Q::Velocity, "kn", si::nauticalMile / si::hour, 0.0}},
         {{Q::Length, "m", 1.0, 0.0},
          {Q::Length, "mm", 0.001, 0.0},
+         {Q::Length, "cm", 0.01, 0.0},
          {Q::Length, "ft", si::foot, 0.0},
          {Q::Length, "in", si::inch, 0.0}},
         {{Q::Temperature, "°C", 1.0, si::zeroCelsius},
@@ -63,7 +71,9 @@ const std::vector<Unit> &unitsOf(Quantity q)
          {Q::Pressure, "atm", si::atmosphere, 0.0}},
         {{Q::HeatTransferCoefficient, "W/(m²·K)", 1.0, 0.0},
          {Q::HeatTransferCoefficient, "Btu/(h·ft²·°F)", btuPerHourSquareFootRankine, 0.0}},
-        {{Q::HeatFlux, "W/m²", 1.0, 0.0}, {Q::HeatFlux, "Btu/(h·ft²)", btuPerHourSquareFoot, 0.0}},
+        {{Q::HeatFlux, "W/m²", 1.0, 0.0},
+         {Q::HeatFlux, "kW/m²", 1000.0, 0.0},
+         {Q::HeatFlux, "Btu/(h·ft²)", btuPerHourSquareFoot, 0.0}},
         {{Q::HeatRatePerLength, "W/m", 1.0, 0.0}, {Q::HeatRatePerLength, "Btu/(h·ft)", btuPerHourFoot, 0.0}},
         {{Q::HeatRate, "W", 1.0, 0.0}, {Q::HeatRate, "Btu/h", si::btuPerHour, 0.0}},
     }};
@@ -88,6 +98,37 @@ std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol)
             return u;
     }
     return std::nullopt;
+}
+
+TypedQuantity readTyped(Quantity quantity, std::string_view text)
+{
+    text = trimmed(text);
+    // The longest spelling of a unit of the quantity that ends the text.
+    std::string_view unit;
+    const auto consider = [&](std::string_view spelling) {
+        if (spelling.size() > unit.size() && spelling.size() <= text.size()
+            && text.substr(text.size() - spelling.size()) == spelling)
+            unit = spelling;
+    };
+    for (const Unit &u : unitsOf(quantity))
+        consider(u.symbol);
+    for (const Alias &a : aliases)
+        if (a.quantity == quantity)
+            consider(a.spelling);
+    std::size_t numberEnd = text.size() - unit.size();
+    if (unit.empty()) {
+        // No known unit: the number is the longest leading text that reads as one.
+        numberEnd = text.size();
+        while (numberEnd > 0 && !readNumber(text.substr(0, numberEnd)))
+            --numberEnd;
+    }
+    TypedQuantity t;
+    t.number = trimmed(text.substr(0, numberEnd));
+    t.unitText = trimmed(text.substr(numberEnd));
+    t.value = readNumber(t.number);
+    if (!t.unitText.empty())
+        t.unit = findUnit(quantity, t.unitText);
+    return t;
 }
 
 } // namespace nusselt::physics

@@ -35,8 +35,21 @@ const std::vector<Unit> &unitsOf(Quantity quantity);
 const Unit &defaultUnit(Quantity quantity);
 
 // Finds a unit by its shown symbol or a plain-ASCII spelling ("C", "degC", "F", "K", "m/s", "ft/s",
-// "mm", "in", "kPa", "psi", "bar", "atm", "W/m2K", ...). Case-sensitive, as SI symbols are.
+// "km/h", "mph", "kn", "mm", "cm", "in", "kPa", "psi", "bar", "atm", "W/m2K", "W/m2", "kW/m2", ...).
+// Case-sensitive, as SI symbols are.
 std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol);
+
+// A number written with its unit, as on the command line: "10m/s", "36km/h", "1.27cm", "79.2degF",
+// "0.5kW/m2", "300 K". The unit is the longest symbol or spelling of the quantity that ends the
+// text (so "degF" before "F", "kW/m2" before "W/m2", "cm" before "m"); without one, whatever
+// follows the longest leading number. The number is read by readNumber (numbers.h).
+struct TypedQuantity {
+    std::string_view number;    // the text before the unit, blanks removed
+    std::string_view unitText;  // the unit as written, blanks removed; empty when none was written
+    std::optional<double> value; // the number in unitText's unit; empty when it is none
+    std::optional<Unit> unit;    // empty when unitText is empty or no unit of the quantity
+};
+TypedQuantity readTyped(Quantity quantity, std::string_view text);
 
 inline double toSI(const Unit &unit, double value) { return value * unit.scale + unit.offset; }
 inline double fromSI(const Unit &unit, double si) { return (si - unit.offset) / unit.scale; }
@@ -45,6 +58,9 @@ inline double fromSI(const Unit &unit, double si) { return (si - unit.offset) / 
 namespace si {
 inline constexpr double foot = 0.3048;                      // m
 inline constexpr double inch = 0.0254;                      // m
+inline constexpr double mile = 1609.344;                    // m (international mile)
+inline constexpr double nauticalMile = 1852.0;              // m
+inline constexpr double hour = 3600.0;                      // s
 inline constexpr double atmosphere = 101325.0;              // Pa
 inline constexpr double bar = 100000.0;                     // Pa
 inline constexpr double psi = 6894.757293168361;            // Pa (lbf/in²)
