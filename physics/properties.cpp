@@ -8,7 +8,7 @@ namespace {
 
 // Node layouts of the generated tables.
 struct AirNode {
-    double z, mu, k, cp; // compressibility factor P/(rho R T), Pa s, W/(m K), J/(kg K)
+    double z, mu, k, cp, w; // compressibility factor P/(rho R T), Pa s, W/(m K), J/(kg K), m/s
 };
 struct WaterNode {
     double psat;               // Pa
@@ -70,7 +70,7 @@ State air(double T, double P)
 {
     const Stencil t = stencil(T, airTemperatureFirst, airTemperatureStep, airTemperatureCount);
     const Stencil p = stencil(P, airPressureFirst, airPressureStep, airPressureCount);
-    AirNode sum{0, 0, 0, 0};
+    AirNode sum{0, 0, 0, 0, 0};
     for (int i = 0; i < 4; ++i) {
         const AirNode *row = airNodes + (t.first + i) * airPressureCount + p.first;
         for (int j = 0; j < 4; ++j) {
@@ -79,6 +79,7 @@ State air(double T, double P)
             sum.mu += w * row[j].mu;
             sum.k += w * row[j].k;
             sum.cp += w * row[j].cp;
+            sum.w += w * row[j].w;
         }
     }
     State st;
@@ -90,6 +91,7 @@ State air(double T, double P)
     st.dynamicViscosity = sum.mu;
     st.thermalConductivity = sum.k;
     st.specificHeat = sum.cp;
+    st.speedOfSound = sum.w;
     completeState(st);
     return st;
 }

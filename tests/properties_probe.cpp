@@ -1,5 +1,6 @@
 // A line-oriented window on the property library for tests that compare it with other programs.
-//   "air T P" or "water T P" (K, Pa)  ->  "issue limit rho mu nu k cp Pr" (SI units)
+//   "air T P" or "water T P" (K, Pa)  ->  "issue limit rho mu nu k cp Pr w" (SI units; the speed
+//                                         of sound w is air's only, 0 for water)
 //   "tsat P" (Pa)                     ->  the boiling temperature of water in K
 
 #include "properties.h"
@@ -26,9 +27,9 @@ int main()
         }
         const PropertyResult r = properties(air ? Fluid::Air : Fluid::Water, a, b);
         const State &s = r.state;
-        std::printf("%d %.17g %.17g %.17g %.17g %.17g %.17g %.17g\n", static_cast<int>(r.issue),
+        std::printf("%d %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g\n", static_cast<int>(r.issue),
                     r.limit, s.density, s.dynamicViscosity, s.kinematicViscosity,
-                    s.thermalConductivity, s.specificHeat, s.prandtl);
+                    s.thermalConductivity, s.specificHeat, s.prandtl, s.speedOfSound);
     }
     return 0;
 }

@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """Writes the property tables of physics/ from the reference formulations.
 
-Dry air: Lemmon et al. (2000) equation of state with the Lemmon & Jacobsen (2004) viscosity and
-thermal conductivity. Water: IAPWS-95 with the IAPWS 2008 viscosity and the IAPWS 2011 thermal
+Dry air: Lemmon et al. (2000) equation of state (its speed of sound too) with the Lemmon &
+Jacobsen (2004) viscosity and thermal conductivity. Water: IAPWS-95 with the IAPWS 2008 viscosity and the IAPWS 2011 thermal
 conductivity. Both come from Debian's python3-iapws; the program itself never runs Python.
 
     /usr/bin/python3 physics/tables/generate.py            rewrite air_table.inc, water_table.inc
@@ -60,7 +60,7 @@ def air_node(tp):
     if not math.isfinite(a.rho) or a.rho <= 0:
         raise RuntimeError(f"air at {T} K, {P} Pa: no state")
     R = a.R * 1e3  # J/(kg K)
-    return (P / (a.rho * R * T), a.mu, a.k, a.cp * 1e3)
+    return (P / (a.rho * R * T), a.mu, a.k, a.cp * 1e3, a.w)
 
 
 def water_props(w):
@@ -98,8 +98,9 @@ def air_source(pool):
     nodes = pool.map(air_node, grid, chunksize=16)
     R = Air(T=300, P=0.1).R * 1e3
     out = [header("Dry air (Lemmon et al. 2000; transport Lemmon & Jacobsen 2004)."),
-           "// Nodes row by row in temperature, each row over pressure: {Z, mu, k, cp}, with the\n"
-           "// compressibility factor Z = P / (rho R T), mu in Pa s, k in W/(m K), cp in J/(kg K).\n",
+           "// Nodes row by row in temperature, each row over pressure: {Z, mu, k, cp, w}, with the\n"
+           "// compressibility factor Z = P / (rho R T), mu in Pa s, k in W/(m K), cp in J/(kg K) and\n"
+           "// the speed of sound w in m/s.\n",
            f"constexpr double airGasConstant = {num(R)};  // J/(kg K)\n",
            f"constexpr double airTemperatureFirst = {num(AIR_T_FIRST)};  // K\n",
            f"constexpr double airTemperatureStep = {num(AIR_T_STEP)};\n",
