@@ -137,15 +137,11 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
         }
         endRow();
     }
-    if (reader.readFailed()) {
-        status.exitCode = 2;
-        status.usage = "cannot read the input";
-    } else if (std::fflush(out) != 0 || std::ferror(out)) {
-        status.exitCode = 2;
-        status.usage = "cannot write the output";
-    } else {
-        status.exitCode = status.failedRows ? 1 : 0;
-    }
+    if (reader.readFailed())
+        return usage("cannot read the input");
+    if (std::fflush(out) != 0 || std::ferror(out))
+        return usage("cannot write the output");
+    status.exitCode = status.failedRows ? 1 : 0;
     return status;
 }
 

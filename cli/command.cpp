@@ -2,7 +2,6 @@
 
 #include "batch.h"
 #include "casefile.h"
-#include "numbers.h"
 #include "properties.h"
 #include "report.h"
 #include "request.h"

@@ -3,8 +3,6 @@
 #include "numbers.h"
 #include "units.h"
 
-#include <charconv>
-#include <cmath>
 
 namespace nusselt::cli {
 namespace {
@@ -122,50 +120,33 @@ std::optional<Fault> readQuantity(const Given &given, Key key, std::optional<dou
     si.reset();
     if (!has(given, key))
         return std::nullopt;
-    std::string_view text = trimmed(*at(given, key));
+    const std::string_view text = trimmed(*at(given, key));
     if (text.empty())
         return std::nullopt;
-    bool negative = false;
-    std::string_view digits = text;
-    if (digits.front() == '+' || digits.front() == '-') {
-        negative = digits.front() == '-';
-        digits.remove_prefix(1);
-    }
-    double value = 0.0;
-    const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (end == digits.data())
-        return invalid(optionName(key) + ": \"" + std::string(text) + "\" does not start with a number");
-    if (ec != std::errc())
-        return invalid(optionName(key) + ": \"" + std::string(text) + "\" is out of range");
-    if (negative)
-        value = -value;
-    const std::string_view symbol =
-        trimmed(std::string_view(end, static_cast<std::size_t>(digits.data() + digits.size() - end)));
     const physics::Quantity quantity = quantityOf(key);
-    std::optional<physics::Unit> unit;
-    if (symbol.empty()) {
+    const physics::TypedQuantity typed = physics::readTyped(quantity, text);
+    if (!typed.value)
+        return invalid(optionName(key) + ": \"" + std::string(text) + "\" does not start with a number");
+    std::optional<physics::Unit> unit = typed.unit;
+    if (typed.unitText.empty()) {
         if (quantity == physics::Quantity::Temperature)
             return invalid(optionName(key) + ": a temperature needs its unit (C, K or F), e.g. " +
                            std::string(text) + "C");
-        for (const physics::Unit &u : physics::unitsOf(quantity)) {
+        for (const physics::Unit &u : physics::unitsOf(quantity))
             if (u.scale == 1.0 && u.offset == 0.0)
                 unit = u;
+    } else if (!unit) {
+        std::string known;
+        for (const physics::Unit &u : physics::unitsOf(quantity)) {
+            known += known.empty() ? "" : ", ";
+            known += u.symbol;
         }
-    } else {
-        unit = physics::findUnit(quantity, symbol);
-        if (!unit) {
-            std::string known;
-            for (const physics::Unit &u : physics::unitsOf(quantity)) {
-                known += known.empty() ? "" : ", ";
-                known += u.symbol;
-            }
-            return invalid(optionName(key) + ": unknown unit \"" + std::string(symbol) + "\" (" +
-                           known + ")");
-        }
+        return invalid(optionName(key) + ": unknown unit \"" + std::string(typed.unitText) + "\" (" +
+                       known + ")");
     }
     if (!unit)
         return invalid(optionName(key) + ": give a unit");
-    si = physics::toSI(*unit, value);
+    si = physics::toSI(*unit, *typed.value);
     if (unitUsed)
         *unitUsed = *unit;
     return std::nullopt;

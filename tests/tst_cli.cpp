@@ -131,8 +131,8 @@ void Cli::exitStatus_data()
                            << "Values not entered: Set Mu,Mus and Calculate";
     QTest::newRow("temperature without unit") << "calculate --geometry cylinder --fluid air --velocity 1 --length 0.01 --t-inf 300 --t-surface 310K"
                                               << 1 << "--t-inf: a temperature needs its unit";
-    QTest::newRow("unknown unit") << "calculate --geometry cylinder --fluid air --velocity 1km/h --length 0.01 --t-inf 300K --t-surface 310K"
-                                  << 1 << "--velocity: unknown unit \"km/h\"";
+    QTest::newRow("unknown unit") << "calculate --geometry cylinder --fluid air --velocity 1furlong/s --length 0.01 --t-inf 300K --t-surface 310K"
+                                  << 1 << "--velocity: unknown unit \"furlong/s\"";
     QTest::newRow("water boils") << "calculate --geometry cylinder --fluid water --velocity 1m/s --length 1cm --t-inf 20C --t-surface 120C"
                                  << 1 << "nusselt: ";
     QTest::newRow("properties out of range") << "properties --fluid air --temperature 100K" << 1 << "nusselt: ";
@@ -622,7 +622,7 @@ void Cli::caseFileRoundTrip()
         {"{\"format\":\"other\",\"version\":1}", "format"},
         {"{\"format\":\"nusselt-case\",\"version\":2}", "newer"},
         {"{\"format\":\"nusselt-case\",\"version\":1,\"case\":{\"geometry\":\"cone\"}}", "case.geometry"},
-        {"{\"format\":\"nusselt-case\",\"version\":1,\"inputs\":{\"velocity\":{\"text\":\"1\",\"unit\":\"km/h\"}}}",
+        {"{\"format\":\"nusselt-case\",\"version\":1,\"inputs\":{\"velocity\":{\"text\":\"1\",\"unit\":\"furlong/s\"}}}",
          "inputs.velocity.unit"},
         {"{\"format\":\"nusselt-case\",\"version\":1,\"inputs\":{\"speed\":{}}}", "inputs.speed"},
         {"{not json", "not a JSON document"},
