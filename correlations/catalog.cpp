@@ -265,6 +265,9 @@ std::vector<std::string> outsideRange(Correlation c, const Point &p)
     if (c == Correlation::Whitaker && p.viscositySurface > 0.0)
         check(out, "μ/μs", p.viscosity / p.viscositySurface, r.viscosityRatioMin, r.viscosityRatioMax,
               e.name);
+    if (p.mach > incompressibleMachMax)
+        out.push_back("Ma = " + roundedNumber(p.mach) + " above " + roundedNumber(incompressibleMachMax)
+                      + ": compressible flow");
     return out;
 }
 

@@ -24,7 +24,8 @@ struct InputSlot {
     std::optional<double> Problem::*value;
     Quantity quantity;
 };
-constexpr std::array<InputSlot, 7> inputSlots{{
+constexpr std::array<InputSlot, 8> inputSlots{{
+    {"heat_flux", &CaseFile::heatFlux, &Problem::heatFlux, Quantity::HeatFlux},
     {"length", &CaseFile::length, &Problem::length, Quantity::Length},
     {"pressure", &CaseFile::pressure, &Problem::pressure, Quantity::Pressure},
     {"t_inf", &CaseFile::freeStreamTemperature, &Problem::freeStreamTemperature, Quantity::Temperature},
@@ -222,11 +223,18 @@ std::optional<Problem> toProblem(const CaseFile &c, std::string &error)
         }
         const std::optional<double> typed = readNumber(v.text);
         p.*s.value = typed ? std::optional<double>(toSI(*unit, *typed)) : std::nullopt;
-        // Messages quote temperatures in the unit of T_inf, pressures in that of the pressure.
+        // Messages quote temperatures in the unit of T_inf, lengths in that of L or D, and every
+        // other input in its own unit.
         if (s.typed == &CaseFile::freeStreamTemperature)
             p.temperatureUnit = *unit;
-        if (s.quantity == Quantity::Pressure)
+        else if (s.typed == &CaseFile::length)
+            p.lengthUnit = *unit;
+        else if (s.quantity == Quantity::Pressure)
             p.pressureUnit = *unit;
+        else if (s.quantity == Quantity::Velocity)
+            p.velocityUnit = *unit;
+        else if (s.quantity == Quantity::HeatFlux)
+            p.heatFluxUnit = *unit;
     }
     for (const FluidSlot &s : fluidSlots) {
         p.custom.film.*s.value = readNumber(c.film.*s.text);

@@ -9,7 +9,7 @@
 //             "fluid_type": "regular", "sphere": "regular"},      (absent: not chosen)
 //    "fluid": "air" | "water" | "custom",
 //    "inputs": {"velocity": {"text": "10", "unit": "m/s"}, "length": ..., "t_inf": ...,
-//               "t_surface": ..., "pressure": ..., "x": ..., "xi": ...},
+//               "t_surface": ..., "pressure": ..., "x": ..., "xi": ..., "heat_flux": ...},
 //    "custom": {"film": {"density": "1.0", "viscosity": "...", "conductivity": "...",
 //                        "specific_heat": "..."},
 //               "free_stream": {...}, "surface_prandtl": "...", "surface_viscosity": "..."}}
@@ -48,6 +48,7 @@ struct CaseFile {
     TypedValue pressure;
     TypedValue distance;  // x
     TypedValue heatStart; // xi
+    TypedValue heatFlux;  // q'', uniform-flux plate
     TypedFluidTexts film;
     TypedFluidTexts freeStream;
     std::string prandtlSurface;

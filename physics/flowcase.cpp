@@ -1,9 +1,12 @@
 #include "flowcase.h"
 
+#include "flowinputs.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace nusselt::physics {
 namespace {
@@ -33,139 +36,6 @@ Needs needsOf(const Selection &s)
     return n;
 }
 
-Fluid fluidOf(const Problem &p) { return p.fluid == FluidChoice::Air ? Fluid::Air : Fluid::Water; }
-
-struct Checker {
-    std::vector<Message> &messages;
-
-    void say(Field field, std::string text) { messages.push_back({field, std::move(text)}); }
-
-    // A finite number, or a message beside the field.
-    bool entered(Field field, const std::optional<double> &value, std::string_view what)
-    {
-        if (value && std::isfinite(*value))
-            return true;
-        say(field, "Enter " + std::string(what) + " as a number");
-        return false;
-    }
-
-    // A positive finite number, or a message beside the field.
-    bool positive(Field field, const std::optional<double> &value, std::string_view what)
-    {
-        if (!entered(field, value, "the " + std::string(what)))
-            return false;
-        if (*value <= 0.0) {
-            std::string s(what);
-            if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
-                s[0] = static_cast<char>(s[0] - 'a' + 'A');
-            say(field, s + " must be greater than zero");
-            return false;
-        }
-        return true;
-    }
-};
-
-// An absolute temperature that the chosen fluid has properties at, or a message that says why
-// not. For air and water at a pressure in range, the properties there.
-bool checkTemperature(Checker &check, const Problem &p, bool pressureOk, Field field, std::optional<State> &state)
-{
-    const bool freeStream = field == Field::FreeStreamTemperature;
-    const std::optional<double> &t = freeStream ? p.freeStreamTemperature : p.surfaceTemperature;
-    const std::string symbol = freeStream ? "T∞" : "Ts";
-    if (!check.entered(field, t, symbol))
-        return false;
-    if (*t < 0.0) {
-        check.say(field, quoted(*t, p.temperatureUnit, 2) + " is below absolute zero ("
-                             + quoted(0.0, p.temperatureUnit, 2) + ")");
-        return false;
-    }
-    if (p.fluid == FluidChoice::Custom || !pressureOk)
-        return true; // the pressure field says what is wrong; the temperature may be fine
-    const Fluid fluid = fluidOf(p);
-    const double pressure = *p.pressure;
-    const PropertyResult r = properties(fluid, *t, pressure);
-    switch (r.issue) {
-    case Issue::None:
-        state = r.state;
-        return true;
-    case Issue::Boils:
-        check.say(field, "Water boils at " + quoted(r.limit, p.temperatureUnit, 1) + " at "
-                             + quoted(pressure, p.pressureUnit, -1) + ": lower " + symbol + " or raise the pressure");
-        return false;
-    case Issue::Freezes:
-        check.say(field, "Water freezes at " + quoted(r.limit, p.temperatureUnit, 2) + ": raise " + symbol);
-        return false;
-    case Issue::TemperatureBelowRange:
-    case Issue::TemperatureAboveRange:
-        check.say(field, "Air properties are known from " + quoted(minTemperature(fluid), p.temperatureUnit, 2)
-                             + " to " + quoted(maxTemperature(fluid, pressure), p.temperatureUnit, 2) + ": "
-                             + (r.issue == Issue::TemperatureBelowRange ? "raise " : "lower ") + symbol);
-        return false;
-    default:
-        check.say(field, "No properties at " + quoted(*t, p.temperatureUnit, 2));
-        return false;
-    }
-}
-
-bool checkPressure(Checker &check, const Problem &p)
-{
-    if (p.fluid == FluidChoice::Custom)
-        return true; // typed properties carry their own pressure
-    if (!check.entered(Field::Pressure, p.pressure, "the pressure"))
-        return false;
-    const Fluid fluid = fluidOf(p);
-    if (*p.pressure < minPressure(fluid) || *p.pressure > maxPressure(fluid)) {
-        check.say(Field::Pressure, "The pressure must lie between " + quoted(minPressure(fluid), p.pressureUnit, -1)
-                                       + " and " + quoted(maxPressure(fluid), p.pressureUnit, -1));
-        return false;
-    }
-    return true;
-}
-
-// x and xi of the unheated starting length: a local value on the heated part of the plate.
-bool checkDistances(Checker &check, const Problem &p, bool lengthOk)
-{
-    const bool ok = check.positive(Field::Distance, p.distance, "distance x");
-    if (!check.entered(Field::HeatStart, p.heatStart, "the distance ξ to the start of heating"))
-        return false;
-    if (*p.heatStart < 0.0) {
-        check.say(Field::HeatStart, "ξ cannot be negative: heating starts on the plate");
-        return false;
-    }
-    if (ok && *p.heatStart >= *p.distance) {
-        check.say(Field::HeatStart, "ξ must be smaller than x: the local value is taken on the heated part");
-        return false;
-    }
-    if (ok && lengthOk && *p.distance > *p.length) {
-        check.say(Field::Distance, "x lies beyond the end of the plate (x > L)");
-        return false;
-    }
-    return ok;
-}
-
-// The inputs every case has, each checked beside its field.
-struct Checked {
-    bool flow = false; // velocity and length
-    bool pressure = false;
-    bool temperatures = false;
-    bool distances = false;
-    std::optional<State> atFreeStream, atSurface; // air and water: where the temperatures were checked
-};
-
-Checked checkInputs(Checker &check, const Problem &p)
-{
-    Checked c;
-    const bool velocity = check.positive(Field::Velocity, p.velocity, "velocity");
-    const bool length = check.positive(Field::Length, p.length,
-                                       p.selection.isPlate() ? "plate length L" : "diameter D");
-    c.flow = velocity && length;
-    c.pressure = checkPressure(check, p);
-    const bool tInf = checkTemperature(check, p, c.pressure, Field::FreeStreamTemperature, c.atFreeStream);
-    c.temperatures = checkTemperature(check, p, c.pressure, Field::SurfaceTemperature, c.atSurface) && tInf;
-    c.distances = !needsDistances(p.selection) || checkDistances(check, p, length);
-    return c;
-}
-
 // The four properties typed for one temperature, in the order the window asks for them.
 struct TypedSet {
     Role role;
@@ -181,6 +51,20 @@ constexpr TypedSet typedSets[] = {
       Field::FreeStreamSpecificHeat}},
 };
 
+// What follows from four typed properties, when all four are there.
+std::optional<State> stateOf(const TypedProperties &t)
+{
+    if (!t.density || !t.dynamicViscosity || !t.thermalConductivity || !t.specificHeat)
+        return std::nullopt;
+    State s;
+    s.density = *t.density;
+    s.dynamicViscosity = *t.dynamicViscosity;
+    s.thermalConductivity = *t.thermalConductivity;
+    s.specificHeat = *t.specificHeat;
+    completeState(s);
+    return s;
+}
+
 std::optional<State> typedState(Checker &check, const TypedProperties &t, const TypedSet &set)
 {
     const std::string at = " at " + std::string(set.at);
@@ -190,13 +74,7 @@ std::optional<State> typedState(Checker &check, const TypedProperties &t, const 
     ok = check.positive(set.fields[3], t.specificHeat, "specific heat" + at) && ok;
     if (!ok)
         return std::nullopt;
-    State s;
-    s.density = *t.density;
-    s.dynamicViscosity = *t.dynamicViscosity;
-    s.thermalConductivity = *t.thermalConductivity;
-    s.specificHeat = *t.specificHeat;
-    completeState(s);
-    return s;
+    return stateOf(t);
 }
 
 // A fluid of one's own: what the case needs, as typed, each missing value refused beside its field.
@@ -233,8 +111,8 @@ bool typedProperties(Checker &check, const Problem &p, const Needs &needs, bool 
 bool takeProperties(Checker &check, const Problem &p, const Needs &needs, const Checked &c, Evaluation &e)
 {
     if (p.fluid == FluidChoice::Custom)
-        return typedProperties(check, p, needs, c.temperatures, e);
-    if (!c.temperatures || !c.pressure)
+        return typedProperties(check, p, needs, e.filmTemperature.has_value(), e);
+    if (!c.temperatures || !c.pressure || !e.filmTemperature)
         return false;
     if (needs.freeStream) {
         e.freeStream = PropertiesUsed{Role::FreeStream, *p.freeStreamTemperature, *c.atFreeStream};
@@ -242,11 +120,16 @@ bool takeProperties(Checker &check, const Problem &p, const Needs &needs, const 
     }
     if (!needs.film)
         return true;
-    // Between two temperatures with properties, the film temperature has them too.
-    const PropertyResult r = properties(fluidOf(p), *e.filmTemperature, *p.pressure);
-    if (r.ok())
-        e.film = PropertiesUsed{Role::Film, *e.filmTemperature, r.state};
-    return r.ok();
+    const double tf = *e.filmTemperature;
+    const PropertyResult r = properties(fluidOf(p), tf, *p.pressure);
+    if (r.ok()) {
+        e.film = PropertiesUsed{Role::Film, tf, r.state};
+        return true;
+    }
+    // Ts itself need not have properties when none is taken there, but its film temperature must.
+    check.say(Field::SurfaceTemperature,
+              refusal(r, p, ", and the film temperature is " + quoted(tf, p.temperatureUnit, 2), "Ts"));
+    return false;
 }
 
 double reynoldsOf(const Problem &p, const State &s)
@@ -254,7 +137,85 @@ double reynoldsOf(const Problem &p, const State &s)
     return *p.velocity * *p.length / s.kinematicViscosity;
 }
 
-// One correlation of the case: its own Re and Pr, Nu through the catalog, h, q'' and q.
+// The uniform-flux plate's term of a kind (local at x = L, or the average).
+Term fluxTerm(const Selection &s, Kind kind)
+{
+    for (const Term &t : termsOf(s, laminarPlateMinPrandtl))
+        if (t.kind == kind)
+            return t;
+    return Term{Correlation::LaminarFlux, kind};
+}
+
+// Ts - T_inf = q'' / h for a plate term, with the fluid state s at the film temperature.
+double excess(const Problem &p, const Term &term, const State &s)
+{
+    Point point;
+    point.reynolds = reynoldsOf(p, s);
+    point.prandtl = s.prandtl;
+    const std::optional<double> nu = nusseltAt(term, point);
+    return nu ? *p.heatFlux * *p.length / (*nu * s.thermalConductivity) : std::nan("");
+}
+
+// The uniform-flux plate's average surface temperature: q'' = h (Ts - T_inf) with h from the
+// average Nusselt number at the film temperature of that same Ts. From Ts = T_inf on, each
+// step takes the properties at the last film temperature, until Ts moves by less than
+// surfaceTemperatureTolerance. A liquid is also refused where its trailing edge, the plate's
+// hottest (or coldest) point, would boil (or freeze).
+bool solveSurface(Checker &check, const Problem &p, Evaluation &e)
+{
+    const bool typed = p.fluid == FluidChoice::Custom;
+    const std::optional<State> typedFilm = stateOf(p.custom.film);
+    if (typed && !typedFilm)
+        return false; // the typed properties say what is missing
+    const Unit &tu = p.temperatureUnit;
+    const double tInf = *p.freeStreamTemperature;
+    double ts = tInf;
+    State film;
+    for (int step = 0; step < 100; ++step) {
+        const double tf = 0.5 * (tInf + ts);
+        if (typed) {
+            film = *typedFilm;
+        } else {
+            const PropertyResult r = properties(fluidOf(p), tf, *p.pressure);
+            if (!r.ok()) {
+                check.say(Field::HeatFlux,
+                          refusal(r, p, ", and the film temperature would reach " + quoted(tf, tu, 2), "q''"));
+                return false;
+            }
+            film = r.state;
+        }
+        const double next = tInf + excess(p, fluxTerm(p.selection, Kind::Average), film);
+        if (!std::isfinite(next))
+            return false;
+        const bool settled = std::abs(next - ts) < surfaceTemperatureTolerance;
+        ts = next;
+        if (settled)
+            break;
+        if (step == 99) {
+            check.say(Field::HeatFlux, "The surface temperature does not settle: lower q''");
+            return false;
+        }
+    }
+    const double edge = tInf + excess(p, fluxTerm(p.selection, Kind::Local), film);
+    if (std::min(ts, edge) < 0.0) {
+        check.say(Field::HeatFlux, "The surface would fall below absolute zero: raise q''");
+        return false;
+    }
+    if (p.fluid == FluidChoice::Water) {
+        const PropertyResult r = properties(Fluid::Water, edge, *p.pressure);
+        if (r.issue == Issue::Boils || r.issue == Issue::Freezes) {
+            check.say(Field::HeatFlux,
+                      refusal(r, p, ", and the trailing edge would reach " + quoted(edge, tu, 2), "q''"));
+            return false;
+        }
+    }
+    e.surfaceTemperature = ts;
+    e.filmTemperature = 0.5 * (tInf + ts);
+    return true;
+}
+
+// One correlation of the case: its own Re and Pr, Nu through the catalog, h, q'' and q (or, for
+// the uniform-flux plate, Ts - T_inf).
 Result resultOf(const Term &term, const Problem &p, const Evaluation &e, const Inputs &in)
 {
     Result r;
@@ -264,10 +225,11 @@ Result resultOf(const Term &term, const Problem &p, const Evaluation &e, const I
     const State &used = (r.reference == Reference::Film ? e.film : e.freeStream)->state;
     r.reynolds = reynoldsOf(p, used);
     r.prandtl = used.prandtl;
-    // The calculator's point, with this correlation's own Re and Pr.
+    // The calculator's point, with this correlation's own Re and Pr, and the flow's Mach number.
     r.point = pointOf(in);
     r.point.reynolds = r.reynolds;
     r.point.prandtl = r.prandtl;
+    r.point.mach = e.mach.value_or(0.0);
     r.nusselt = nusseltAt(term, r.point);
     r.outsideRange = outsideRange(term.correlation, r.point);
     if (!r.nusselt)
@@ -275,11 +237,16 @@ Result resultOf(const Term &term, const Problem &p, const Evaluation &e, const I
 
     const Selection &sel = p.selection;
     const double length = *p.length;
-    // Local values of the unheated plate belong to x; all others to L or D.
+    // Local values of the unheated plate belong to x; all others to L (the trailing edge) or D.
     const bool atX = term.kind == Kind::Local && needsDistances(sel);
     const double h = *r.nusselt * used.thermalConductivity / (atX ? *p.distance : length);
     r.heatTransferCoefficient = h;
-    r.heatFlux = h * (*p.surfaceTemperature - *p.freeStreamTemperature);
+    if (takesHeatFlux(sel)) {
+        r.heatFlux = *p.heatFlux;
+        r.temperatureDifference = *p.heatFlux / h;
+    } else {
+        r.heatFlux = h * (*p.surfaceTemperature - *p.freeStreamTemperature);
+    }
     if (term.kind == Kind::Local)
         return r;
     r.rateKind = sel.isSphere() ? RateKind::Total : RateKind::PerLength;
@@ -376,10 +343,20 @@ Evaluation evaluate(const Problem &p)
     const Selection &sel = p.selection;
     e.caseHint = hintFor(sel);
     const Needs needs = needsOf(sel);
-    Checker check{e.messages};
-    const Checked c = checkInputs(check, p);
-    if (c.temperatures)
-        e.filmTemperature = 0.5 * (*p.freeStreamTemperature + *p.surfaceTemperature);
+    Checker check{p, e.messages};
+    const Checked c = checkInputs(check, p, needs.freeStream);
+    const bool flux = takesHeatFlux(sel);
+    if (c.temperatures && (c.pressure || p.fluid == FluidChoice::Custom)) {
+        if (!flux)
+            e.filmTemperature = 0.5 * (*p.freeStreamTemperature + *p.surfaceTemperature);
+        else if (termsOf(sel, laminarPlateMinPrandtl).empty())
+            e.filmTemperature = *p.freeStreamTemperature; // no flow condition yet: no surface temperature either
+        else if (c.flow)
+            solveSurface(check, p, e);
+    }
+    // Air's speed of sound at T_inf: every correlation assumes an incompressible flow.
+    if (p.fluid == FluidChoice::Air && c.velocity && c.atFreeStream)
+        e.mach = *p.velocity / c.atFreeStream->speedOfSound;
     const bool propertiesOk = takeProperties(check, p, needs, c, e);
 
     // The numbers the calculator works with: film values, or T_inf ones for a case without any.
@@ -410,7 +387,7 @@ Evaluation evaluate(const Problem &p)
         in.distance = p.distance;
         in.heatStart = p.heatStart;
     }
-    e.noHeatFlow = *p.surfaceTemperature == *p.freeStreamTemperature;
+    e.noHeatFlow = flux ? *p.heatFlux == 0.0 : *p.surfaceTemperature == *p.freeStreamTemperature;
     for (const Term &term : termsOf(sel, *e.prandtl))
         e.results.push_back(resultOf(term, p, e, in));
     e.calculatorInputs = in;
