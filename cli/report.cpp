@@ -383,17 +383,17 @@ std::string propertyIssueText(physics::Fluid fluid, const physics::PropertyResul
     case Issue::BelowAbsoluteZero:
         return "the temperature is below absolute zero";
     case Issue::TemperatureBelowRange:
-        return name + " properties start at " + physics::quoted(r.limit, tu, 1);
+        return name + " properties start at " + physics::quotedLimit(r.limit, tu, physics::Limit::Lower, 2);
     case Issue::TemperatureAboveRange:
-        return name + " properties end at " + physics::quoted(r.limit, tu, 1);
+        return name + " properties end at " + physics::quotedLimit(r.limit, tu, physics::Limit::Upper, 2);
     case Issue::PressureBelowRange:
-        return name + " properties start at " + physics::quoted(r.limit, pu, 3);
+        return name + " properties start at " + physics::quotedLimit(r.limit, pu, physics::Limit::Lower, 3);
     case Issue::PressureAboveRange:
-        return name + " properties end at " + physics::quoted(r.limit, pu, 3);
+        return name + " properties end at " + physics::quotedLimit(r.limit, pu, physics::Limit::Upper, 3);
     case Issue::Boils:
-        return "water boils at " + physics::quoted(r.limit, tu, 1) + " at this pressure";
+        return "water boils at " + physics::quotedLimit(r.limit, tu, physics::Limit::Upper, 2) + " at this pressure";
     case Issue::Freezes:
-        return "water freezes below " + physics::quoted(r.limit, tu, 2);
+        return "water freezes below " + physics::quotedLimit(r.limit, tu, physics::Limit::Lower, 2);
     }
     return {};
 }

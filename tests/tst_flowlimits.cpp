@@ -521,6 +521,14 @@ void TestFlowLimits::exactBoundaries()
         QVERIFY2(near(*nu, nusselt, 1e-13), qPrintable(QString::number(*nu, 'g', 17)));
     if (c == Correlation::LaminarPlate) // the calculator's choice between the two laminar relations
         QCOMPARE(int(termsOf(plate(1, 1), prandtl).begin()->correlation), correlation);
+    if (c != Correlation::LaminarUnheated)
+        return;
+    // The physical problem draws the same line: x = L is on the plate, xi = x is not heated yet.
+    Problem physical = problem(plate(3, 1), FluidChoice::Air, 1.0, 0.5, 293.15, 333.15);
+    physical.distance = distance;
+    physical.heatStart = 0.1;
+    const Evaluation e = evaluate(physical);
+    QCOMPARE(messagesOf(e), nu ? QString() : "Heat start ξ: ξ must be smaller than x: the local value is taken on the heated part");
 }
 
 QTEST_GUILESS_MAIN(TestFlowLimits)
