@@ -5,6 +5,7 @@
 // and IAPWS95 at 0.101325 MPa), the exact definitions of the units and hand calculations written
 // out beside them; never from this program.
 
+#include "casefile.h"
 #include "flowcase.h"
 #include "units.h"
 
@@ -73,6 +74,7 @@ private slots:
     void typedUnits();
     void uniformFlux_data();
     void uniformFlux();
+    void heatFluxInACaseFile();
     void uniformFluxRefusals_data();
     void uniformFluxRefusals();
     void mach_data();
@@ -202,6 +204,27 @@ void TestFlowLimits::uniformFlux()
     QCOMPARE(*average->heatFlux, heatFlux);
     QVERIFY(near(*average->heatRate, heatFlux * length, 1e-15));
     QVERIFY(!e.noHeatFlow);
+}
+
+// A case file states the uniform-flux plate with its heat flux, in the unit written beside it,
+// and a refusal quotes it in that unit.
+void TestFlowLimits::heatFluxInACaseFile()
+{
+    const char *json = R"({"format": "nusselt-case", "version": 1, "fluid": "air",
+        "case": {"geometry": "plate", "heat": "flux", "flow": "laminar"},
+        "inputs": {"velocity": {"text": "5", "unit": "m/s"}, "length": {"text": "50", "unit": "cm"},
+                   "t_inf": {"text": "20", "unit": "°C"}, "pressure": {"text": "1", "unit": "atm"},
+                   "heat_flux": {"text": "%1", "unit": "kW/m²"}}})";
+    std::string error;
+    const std::optional<CaseFile> c = fromJson(QString::fromUtf8(json).arg("0.5").toStdString(), error);
+    QVERIFY2(c, error.c_str());
+    const std::optional<Problem> p = toProblem(*c, error);
+    QVERIFY2(p, error.c_str());
+    QCOMPARE(*p->heatFlux, 500.0);
+    const Evaluation e = evaluate(*p);
+    QVERIFY2(e.surfaceTemperature && std::abs(*e.surfaceTemperature - 332.5159) < 2e-3, qPrintable(messagesOf(e)));
+    Problem absurd = *toProblem(*fromJson(QString::fromUtf8(json).arg("2e6").toStdString(), error), error);
+    QCOMPARE(messagesOf(evaluate(absurd)), "Heat flux: 2e6 kW/m² is too large");
 }
 
 void TestFlowLimits::uniformFluxRefusals_data()
