@@ -87,7 +87,7 @@ void readChoices(const json &j, Selection &selection)
         const std::string path = "case." + key;
         const std::string word = textAt(value, path);
         const auto choice = std::find_if(allChoices.begin(), allChoices.end(),
-                                         [&](Choice c) { return infoOf(c).key == key; });
+                                         [&name = key](Choice c) { return infoOf(c).key == name; });
         if (choice == allChoices.end())
             throw Bad{path + ": unknown choice"};
         const ChoiceItem *item = infoOf(*choice).withWord(word);
