@@ -2,6 +2,7 @@
 
 #include "correlations.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -138,6 +139,17 @@ std::string bounds(double lo, double hi)
     return "≥ " + roundedNumber(lo);
 }
 
+// A value beyond a bound, with the digits that tell it from the bound ("Re = 500001 above ...
+// ≤ 5·10⁵" rather than "Re = 5·10⁵ above ... ≤ 5·10⁵").
+std::string beyond(double v, double bound)
+{
+    const std::string boundText = roundedNumber(bound);
+    std::string text = roundedNumber(v);
+    for (int digits = 4; text == boundText && digits <= 17; ++digits)
+        text = roundedNumber(v, digits);
+    return text;
+}
+
 void check(std::vector<std::string> &out, std::string_view symbol, double v, double lo, double hi,
            std::string_view name)
 {
@@ -152,7 +164,7 @@ void check(std::vector<std::string> &out, std::string_view symbol, double v, dou
         return;
     std::string s(symbol);
     s += " = ";
-    s += roundedNumber(v);
+    s += beyond(v, v < lo ? lo : hi);
     s += side;
     s += "the ";
     s += name;
@@ -266,19 +278,19 @@ std::vector<std::string> outsideRange(Correlation c, const Point &p)
         check(out, "μ/μs", p.viscosity / p.viscositySurface, r.viscosityRatioMin, r.viscosityRatioMax,
               e.name);
     if (p.mach > incompressibleMachMax)
-        out.push_back("Ma = " + roundedNumber(p.mach) + " above " + roundedNumber(incompressibleMachMax)
-                      + ": compressible flow");
+        out.push_back("Ma = " + beyond(p.mach, incompressibleMachMax) + " above "
+                      + roundedNumber(incompressibleMachMax) + ": compressible flow");
     return out;
 }
 
-std::string roundedNumber(double v)
+std::string roundedNumber(double v, int digits)
 {
     if (!std::isfinite(v))
         return v > 0 ? "∞" : (v < 0 ? "-∞" : "?");
     if (v == 0.0)
         return "0";
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2e", v); // three significant digits, d.dde±x
+    char buf[48];
+    std::snprintf(buf, sizeof buf, "%.*e", digits - 1, v); // d.dd...e±x
     std::string text(buf);
     const std::size_t ePos = text.find('e');
     std::string mantissa = text.substr(0, ePos);
@@ -291,7 +303,7 @@ std::string roundedNumber(double v)
             mantissa.pop_back();
     }
     if (exponent >= -2 && exponent <= 3) {
-        std::snprintf(buf, sizeof buf, "%.*f", exponent >= 2 ? 0 : 2 - exponent, v);
+        std::snprintf(buf, sizeof buf, "%.*f", std::max(digits - 1 - exponent, 0), v);
         std::string plain(buf);
         if (plain.find('.') != std::string::npos) {
             while (plain.back() == '0')

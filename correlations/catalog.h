@@ -124,7 +124,8 @@ ValidityRange rangeOf(Correlation correlation);
 // ("Ma = 1.15 above 0.3: compressible flow"). Empty inside the range.
 std::vector<std::string> outsideRange(Correlation correlation, const Point &point);
 
-// A number for people: up to three significant digits, powers of ten as ·10ⁿ ("9.1·10⁴", "0.71").
-std::string roundedNumber(double value);
+// A number for people: up to three (or `digits`) significant digits, powers of ten as ·10ⁿ
+// ("9.1·10⁴", "0.71").
+std::string roundedNumber(double value, int digits = 3);
 
 } // namespace nusselt

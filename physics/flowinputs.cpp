@@ -25,11 +25,10 @@ struct Plausible {
     Field field;
     double min; // SI; 0: any positive value
     double max;
-    Unit unit;  // for typed properties, which have no unit choice
+    std::string_view symbol; // SI, for typed properties, which have no unit choice
 };
 constexpr double speedOfLight = 299792458.0; // m/s
-constexpr Unit siUnit(std::string_view symbol) { return {Quantity::Length, symbol, 1.0, 0.0}; }
-const Plausible plausible[] = {
+constexpr Plausible plausible[] = {
     {Field::Velocity, 0.0, speedOfLight, {}},
     {Field::Length, 0.0, 1.0e8, {}}, // m: no body in a flow is larger than a planet's orbit around it
     {Field::Distance, 0.0, 1.0e8, {}},
@@ -37,21 +36,21 @@ const Plausible plausible[] = {
     {Field::FreeStreamTemperature, 0.0, 1.0e6, {}}, // K
     {Field::SurfaceTemperature, 0.0, 1.0e6, {}},
     {Field::HeatFlux, 0.0, 1.0e9, {}}, // W/m², either sign: fifteen times the Sun's surface
-    {Field::FilmDensity, 0.0, 1.0e5, siUnit("kg/m³")},
-    {Field::FreeStreamDensity, 0.0, 1.0e5, siUnit("kg/m³")},
-    {Field::FilmViscosity, 1.0e-7, 1.0e6, siUnit("Pa·s")},
-    {Field::FreeStreamViscosity, 1.0e-7, 1.0e6, siUnit("Pa·s")},
-    {Field::SurfaceViscosity, 1.0e-7, 1.0e6, siUnit("Pa·s")},
-    {Field::FilmConductivity, 0.0, 1.0e5, siUnit("W/(m·K)")},
-    {Field::FreeStreamConductivity, 0.0, 1.0e5, siUnit("W/(m·K)")},
-    {Field::FilmSpecificHeat, 0.0, 1.0e6, siUnit("J/(kg·K)")},
-    {Field::FreeStreamSpecificHeat, 0.0, 1.0e6, siUnit("J/(kg·K)")},
-    {Field::SurfacePrandtl, 0.0, 1.0e9, siUnit("")},
+    {Field::FilmDensity, 0.0, 1.0e5, "kg/m³"},
+    {Field::FreeStreamDensity, 0.0, 1.0e5, "kg/m³"},
+    {Field::FilmViscosity, 1.0e-7, 1.0e6, "Pa·s"},
+    {Field::FreeStreamViscosity, 1.0e-7, 1.0e6, "Pa·s"},
+    {Field::SurfaceViscosity, 1.0e-7, 1.0e6, "Pa·s"},
+    {Field::FilmConductivity, 0.0, 1.0e5, "W/(m·K)"},
+    {Field::FreeStreamConductivity, 0.0, 1.0e5, "W/(m·K)"},
+    {Field::FilmSpecificHeat, 0.0, 1.0e6, "J/(kg·K)"},
+    {Field::FreeStreamSpecificHeat, 0.0, 1.0e6, "J/(kg·K)"},
+    {Field::SurfacePrandtl, 0.0, 1.0e9, ""},
 };
 
 } // namespace
 
-const Unit &Checker::unitOf(Field field) const
+Unit Checker::unitOf(Field field) const
 {
     switch (field) {
     case Field::Velocity:
@@ -66,9 +65,11 @@ const Unit &Checker::unitOf(Field field) const
     case Field::HeatFlux:
         return problem.heatFluxUnit;
     default:
+        if (field == Field::Pressure)
+            return problem.pressureUnit;
         for (const Plausible &b : plausible)
             if (b.field == field)
-                return b.unit;
+                return Unit{Quantity::Pressure, b.symbol, 1.0, 0.0}; // SI: any quantity converts alike
         return problem.pressureUnit;
     }
 }

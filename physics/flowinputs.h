@@ -25,7 +25,8 @@ struct Checker {
 
     void say(Field field, std::string text) { messages.push_back({field, std::move(text)}); }
 
-    const Unit &unitOf(Field field) const;
+    // The unit a message quotes the field's value in.
+    Unit unitOf(Field field) const;
     
     // A number, or a message beside the field.
     bool entered(Field field, const std::optional<double> &value, std::string_view what)

@@ -500,20 +500,28 @@ void TestFlowLimits::exactBoundaries_data()
     QTest::addColumn<double>("prandtl");
     QTest::addColumn<double>("distance");  // x; L = 0.5, xi = 0.1 (unheated plates)
     QTest::addColumn<double>("viscosity"); // mu, with mu_s = 1 (Whitaker)
+    QTest::addColumn<double>("mach");
     QTest::addColumn<double>("nusselt");   // NaN: none
     QTest::addColumn<QString>("sentence");
 
     const double none = std::nan("");
     const int unheated = int(Correlation::LaminarUnheated), whitaker = int(Correlation::Whitaker);
-    QTest::newRow("x = L") << unheated << 1e5 << 0.7 << 0.5 << 1.0 << 104.9411527744639 << "";
-    QTest::newRow("xi = x") << unheated << 1e5 << 0.7 << 0.1 << 1.0 << none << "";
-    QTest::newRow("Pr = 0.6") << int(Correlation::LaminarPlate) << 1e4 << 0.6 << 0.0 << 1.0 << 28.001964488018075 << "";
-    QTest::newRow("mu/mu_s = 3.2") << whitaker << 1000.0 << 1.0 << 0.0 << 3.2 << none << "";
-    QTest::newRow("mu/mu_s above 3.2") << whitaker << 1000.0 << 1.0 << 0.0 << 3.2000001 << none
-                                       << "μ/μs = 3.2 above the Whitaker range 1 to 3.2";
-    QTest::newRow("mu/mu_s = 1") << whitaker << 1000.0 << 1.0 << 0.0 << 1.0 << none << "";
-    QTest::newRow("mu/mu_s below 1") << whitaker << 1000.0 << 1.0 << 0.0 << 0.999 << none
+    QTest::newRow("x = L") << unheated << 1e5 << 0.7 << 0.5 << 1.0 << 0.0 << 104.9411527744639 << "";
+    QTest::newRow("xi = x") << unheated << 1e5 << 0.7 << 0.1 << 1.0 << 0.0 << none << "";
+    QTest::newRow("Pr = 0.6") << int(Correlation::LaminarPlate) << 1e4 << 0.6 << 0.0 << 1.0 << 0.0 << 28.001964488018075 << "";
+    QTest::newRow("mu/mu_s = 3.2") << whitaker << 1000.0 << 1.0 << 0.0 << 3.2 << 0.0 << none << "";
+    QTest::newRow("mu/mu_s above 3.2") << whitaker << 1000.0 << 1.0 << 0.0 << 3.2000001 << 0.0 << none
+                                       << "μ/μs = 3.2000001 above the Whitaker range 1 to 3.2";
+    QTest::newRow("mu/mu_s = 1") << whitaker << 1000.0 << 1.0 << 0.0 << 1.0 << 0.0 << none << "";
+    QTest::newRow("mu/mu_s below 1") << whitaker << 1000.0 << 1.0 << 0.0 << 0.999 << 0.0 << none
                                      << "μ/μs = 0.999 below the Whitaker range 1 to 3.2";
+    // A value beyond a bound keeps the digits that tell it from the bound.
+    QTest::newRow("Ma = 0.3") << whitaker << 1000.0 << 1.0 << 0.0 << 1.0 << 0.3 << none << "";
+    QTest::newRow("Ma just above 0.3") << whitaker << 1000.0 << 1.0 << 0.0 << 1.0 << 0.3004 << none
+                                       << "Ma = 0.3004 above 0.3: compressible flow";
+    QTest::newRow("Re just past transition") << int(Correlation::LaminarPlate) << 500001.0 << 0.7 << 0.0 << 1.0 << 0.0
+                                             << 0.332 * std::sqrt(500001.0) * std::cbrt(0.7)
+                                             << "Re = 5.00001·10⁵ above the Laminar plate range ≤ 5·10⁵";
 }
 
 void TestFlowLimits::exactBoundaries()
@@ -523,9 +531,11 @@ void TestFlowLimits::exactBoundaries()
     QFETCH(double, prandtl);
     QFETCH(double, distance);
     QFETCH(double, viscosity);
+    QFETCH(double, mach);
     QFETCH(double, nusselt);
     QFETCH(QString, sentence);
     Point p;
+    p.mach = mach;
     p.reynolds = reynolds;
     p.prandtl = prandtl;
     p.plateLength = 0.5;
