@@ -57,16 +57,22 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
     }
     const bool physicalColumns = std::any_of(keys.begin(), keys.end(), isPhysical);
 
-    // Each output row is put together here, then written whole.
+    // Rows are put together here and written in blocks of about 64 KiB.
+    constexpr std::size_t block = std::size_t{1} << 16;
     std::string row;
+    row.reserve(2 * block);
     const auto put = [&row](std::string_view text) {
         appendCsvCell(row, text);
         row += ',';
     };
-    const auto endRow = [&row, out] {
-        row.back() = '\n'; // in place of the comma after the last cell
+    const auto write = [&row, out] {
         std::fwrite(row.data(), 1, row.size(), out);
         row.clear();
+    };
+    const auto endRow = [&row, &write] {
+        row.back() = '\n'; // in place of the comma after the last cell
+        if (row.size() >= block)
+            write();
     };
     for (std::size_t i = 0; i < columns; ++i)
         put(reader.field(i));
@@ -137,6 +143,7 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
         }
         endRow();
     }
+    write();
     if (reader.readFailed())
         return usage("cannot read the input");
     if (std::fflush(out) != 0 || std::ferror(out))
