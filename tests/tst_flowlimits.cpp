@@ -171,6 +171,10 @@ void TestFlowLimits::uniformFlux_data()
                                     << 28.42500362164072 << 18.936068589122424 << 185247.2384791627;
     QTest::newRow("air, turbulent") << air << turbulent << 30.0 << 2.0 << 2000.0 << 318.469184877116
                                     << 30.38302185253919 << 25.319184877115998 << 3681662.0411614235;
+    // Typed properties hold at any temperature: one step, by hand. Re = 5·0.5·1.16/1.86e-5,
+    // Pr = 1007·1.86e-5/0.0263, Ts - T_inf = 500·0.5 / (0.68 Re^1/2 Pr^1/3 · 0.0263).
+    QTest::newRow("typed fluid") << int(FluidChoice::Custom) << laminar << 5.0 << 0.5 << 500.0 << 332.79337298430636
+                                 << 59.50881595878221 << 39.643372984306374 << 155913.97849462365;
 }
 
 void TestFlowLimits::uniformFlux()
@@ -188,6 +192,7 @@ void TestFlowLimits::uniformFlux()
     const double tInf = 20.0 + celsius;
     Problem p = problem(plate(2, flow), FluidChoice(fluid), velocity, length, tInf, 0.0);
     p.surfaceTemperature.reset(); // not an input of this case
+    typeAirLike(p);
     p.heatFlux = heatFlux;
     const Evaluation e = evaluate(p);
     QVERIFY2(e.messages.empty(), qPrintable(messagesOf(e)));
