@@ -171,7 +171,10 @@ bool solveSurface(Checker &check, const Problem &p, Evaluation &e)
     const double tInf = *p.freeStreamTemperature;
     double ts = tInf;
     State film;
-    for (int step = 0; step < 100; ++step) {
+    // Properties change slowly with temperature: a handful of steps settle (a hundred never do
+    // only for a flux that no plate survives).
+    constexpr int maxSteps = 100;
+    for (int step = 1;; ++step) {
         const double tf = 0.5 * (tInf + ts);
         if (typed) {
             film = *typedFilm;
@@ -191,7 +194,7 @@ bool solveSurface(Checker &check, const Problem &p, Evaluation &e)
         ts = next;
         if (settled)
             break;
-        if (step == 99) {
+        if (step == maxSteps) {
             check.say(Field::HeatFlux, "The surface temperature does not settle: lower q''");
             return false;
         }

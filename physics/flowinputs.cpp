@@ -30,7 +30,7 @@ struct Plausible {
 constexpr double speedOfLight = 299792458.0; // m/s
 constexpr Plausible plausible[] = {
     {Field::Velocity, 0.0, speedOfLight, {}},
-    {Field::Length, 0.0, 1.0e8, {}}, // m: no body in a flow is larger than a planet's orbit around it
+    {Field::Length, 0.0, 1.0e8, {}}, // m: a hundred thousand kilometres, beyond any body in a flow
     {Field::Distance, 0.0, 1.0e8, {}},
     {Field::HeatStart, 0.0, 1.0e8, {}},
     {Field::FreeStreamTemperature, 0.0, 1.0e6, {}}, // K
@@ -97,8 +97,8 @@ std::string refusal(const PropertyResult &r, const Problem &p, const std::string
     const std::string change = std::string(hot ? "lower " : "raise ") + std::string(input);
     switch (r.issue) {
     case Issue::Boils:
-        return "Water boils at " + quotedLimit(r.limit, tu, Limit::Upper, 2) + " at " + quoted(*p.pressure, p.pressureUnit, -1)
-            + where + ": " + change + " or raise the pressure";
+        return "Water boils at " + quotedLimit(r.limit, tu, Limit::Upper, 2) + " at "
+            + quoted(*p.pressure, p.pressureUnit, -1) + where + ": " + change + " or raise the pressure";
     case Issue::Freezes:
         return "Water freezes at " + quotedLimit(r.limit, tu, Limit::Lower, 2) + where + ": " + change;
     case Issue::TemperatureBelowRange:
@@ -193,7 +193,8 @@ Checked checkInputs(Checker &check, const Problem &p, bool surfacePropertyTaken)
     // Air's speed of sound is taken at T_inf (the Mach number), whatever the case.
     const bool tInf = checkTemperature(check, p, c.pressure, Field::FreeStreamTemperature, true, c.atFreeStream);
     const bool surface = takesHeatFlux(p.selection)
-        ? check.entered(Field::HeatFlux, p.heatFlux, "the heat flux q''") && check.inBounds(Field::HeatFlux, *p.heatFlux)
+        ? check.entered(Field::HeatFlux, p.heatFlux, "the heat flux q''")
+            && check.inBounds(Field::HeatFlux, *p.heatFlux)
         : checkTemperature(check, p, c.pressure, Field::SurfaceTemperature, surfacePropertyTaken, c.atSurface);
     c.temperatures = surface && tInf;
     c.distances = !needsDistances(p.selection) || checkDistances(check, p, length);
