@@ -6,6 +6,9 @@
 //   Problem --properties at each correlation's reference temperature--> Re, Pr, Pr_s, mu/mu_s
 //           --catalog.h (the calculator's correlations)--> Nu --> h = Nu k / length, q'' = h dT, q
 //
+// The uniform-flux plate runs the other way: given q'', Ts - T_inf = q'' / h, with the film
+// temperature iterated until the average Ts settles.
+//
 // The Flow Conditions window and the command line both evaluate problems here, so that their
 // numbers, ranges and refusals are the same. Everything is SI; units.h converts for people.
 
@@ -69,7 +72,7 @@ struct Problem {
     std::optional<double> velocity;              // m/s
     std::optional<double> length;                // m: plate length L, or diameter D
     std::optional<double> freeStreamTemperature; // K
-    std::optional<double> surfaceTemperature;    // K
+    std::optional<double> surfaceTemperature;    // K; not an input of the uniform-flux plate
     std::optional<double> pressure = si::atmosphere; // Pa
     std::optional<double> distance;              // m: x (unheated starting length)
     std::optional<double> heatStart;             // m: xi
