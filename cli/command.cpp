@@ -2,6 +2,7 @@
 
 #include "batch.h"
 #include "casefile.h"
+#include "files.h"
 #include "properties.h"
 #include "report.h"
 #include "request.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -251,22 +253,32 @@ int run(int argc, const char *const *argv)
                           propsFormat);
 
     std::FILE *in = stdin;
-    std::FILE *out = stdout;
     if (input != "-" && !(in = std::fopen(input.c_str(), "rb"))) {
         complain(input + ": cannot open");
         return exitUsage;
     }
-    if (output != "-" && !(out = std::fopen(output.c_str(), "wb"))) {
-        complain(output + ": cannot create");
+    const auto closeInput = [in] {
         if (in != stdin)
             std::fclose(in);
+    };
+    if (output != "-" && isSameFile(in, output)) {
+        complain(output + ": is the input file; write the answers to another file");
+        closeInput();
         return exitUsage;
     }
-    const BatchStatus status = runBatch(in, out);
-    if (in != stdin)
-        std::fclose(in);
-    if (out != stdout && std::fclose(out) != 0 && status.exitCode != 2) {
-        complain(output + ": cannot write");
+    std::optional<ReplacingFile> file;
+    if (output != "-") {
+        file.emplace(output);
+        if (!file->stream()) {
+            complain(file->error());
+            closeInput();
+            return exitUsage;
+        }
+    }
+    const BatchStatus status = runBatch(in, file ? file->stream() : stdout);
+    closeInput();
+    if (file && status.exitCode != 2 && !file->commit()) {
+        complain(file->error());
         return exitUsage;
     }
     if (!status.usage.empty())

@@ -12,6 +12,10 @@
 #include <QtTest>
 
 #include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using nlohmann::json;
 
@@ -88,6 +92,9 @@ private slots:
     void csvRecordTooLong_data();
     void csvRecordTooLong();
     void batchLongFileEveryForm();
+    void batchOutputThatIsTheInputRefused_data();
+    void batchOutputThatIsTheInputRefused();
+    void batchOutputReplacedOnlyWhenComplete();
     void caseFileRoundTrip();
     void caseFileThroughProgram();
 };
@@ -579,6 +586,92 @@ void Cli::batchLongFileEveryForm()
     QCOMPARE(out.size(), expected.size());
     for (int i = 0; i < out.size(); ++i)
         QCOMPARE(out[i], expected[i]);
+}
+
+void Cli::batchOutputThatIsTheInputRefused_data()
+{
+    QTest::addColumn<QString>("command"); // run in a folder holding a.csv, its links l.csv and h.csv
+    QTest::addColumn<bool>("fromStdin");
+    QTest::newRow("same path") << "batch --input a.csv --output a.csv" << false;
+    QTest::newRow("same file, other spelling") << "batch --input ./a.csv --output a.csv" << false;
+    QTest::newRow("symbolic link") << "batch --input a.csv --output l.csv" << false;
+    QTest::newRow("hard link") << "batch --input h.csv --output a.csv" << false;
+    QTest::newRow("standard input") << "batch --output l.csv" << true;
+}
+
+void Cli::batchOutputThatIsTheInputRefused()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, fromStdin);
+    QTemporaryDir dir;
+    const QByteArray csv = "geometry,re,pr,prs\ncylinder,6000,0.7,0.69\n";
+    QFile a(dir.filePath("a.csv"));
+    QVERIFY(a.open(QIODevice::WriteOnly) && a.write(csv) == csv.size());
+    a.close();
+    QVERIFY(QFile::link("a.csv", dir.filePath("l.csv")));
+    QVERIFY(::link(QFile::encodeName(a.fileName()).constData(), QFile::encodeName(dir.filePath("h.csv")).constData()) == 0);
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    if (fromStdin)
+        p.setStandardInputFile(a.fileName());
+    p.start(QStringLiteral(NUSSELT_BINARY), command.split(' '));
+    QVERIFY(p.waitForFinished(60000));
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(p.readAllStandardError().contains("is the input file"));
+    QVERIFY(a.open(QIODevice::ReadOnly));
+    QCOMPARE(a.readAll(), csv);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+}
+
+void Cli::batchOutputReplacedOnlyWhenComplete()
+{
+    QTemporaryDir dir;
+    QByteArray csv = "geometry,re,pr,prs\n";
+    for (int i = 0; i < 200; ++i)
+        csv += "cylinder,6000,0.7,0.69\n";
+    const Run whole = runProgram({"batch"}, csv);
+    QCOMPARE(whole.code, 0);
+    const QString in = dir.filePath("in.csv");
+    const QString target = dir.filePath("out.csv");
+    for (const QString &path : {in, target}) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(path == in ? csv : QByteArray("old answers\n"));
+    }
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    QVERIFY(QFile::link("out.csv", dir.filePath("link.csv")));
+    const auto contentOf = [](const QString &path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+    };
+
+    // A write that fails part way (the files this process may write limited to 1000 bytes): the
+    // old answers stay, and no temporary file is left beside them.
+    QProcess failing;
+    failing.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    failing.start(QStringLiteral(NUSSELT_BINARY), {"batch", "--input", in, "--output", target});
+    QVERIFY(failing.waitForFinished(60000));
+    QCOMPARE(failing.exitCode(), 2);
+    QCOMPARE(contentOf(target), QByteArray("old answers\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+
+    // Written through the link: the file it points to replaced whole, its mode kept, the link kept.
+    const Run done = runProgram({"batch", "--input", in, "--output", dir.filePath("link.csv")});
+    QCOMPARE(done.code, 0);
+    QCOMPARE(contentOf(target), whole.out);
+    QVERIFY(QFileInfo(dir.filePath("link.csv")).isSymLink());
+    struct stat st {};
+    QVERIFY(stat(QFile::encodeName(target).constData(), &st) == 0);
+    QCOMPARE(st.st_mode & 0777, 0640u);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 3);
+
+    // A device is written in place, and a full one says so.
+    const Run full = runProgram({"batch", "--input", in, "--output", "/dev/full"});
+    QCOMPARE(full.code, 2);
 }
 
 void Cli::caseFileRoundTrip()
