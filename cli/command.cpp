@@ -12,9 +12,7 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #ifndef NUSSELT_VERSION
@@ -62,17 +60,6 @@ std::string_view helpOf(Key key)
     return {};
 }
 
-bool readFile(const std::string &path, std::string &text)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return false;
-    std::ostringstream all;
-    all << file.rdbuf();
-    text = all.str();
-    return !file.bad();
-}
-
 int finish(const Request &request, const std::string &format)
 {
     Answer result;
@@ -98,12 +85,20 @@ int finish(const Request &request, const std::string &format)
 // Selection and problem of a case file, as `calculate` takes them.
 int calculateCase(const std::string &path, const std::string &format)
 {
+    // A case file is a few hundred bytes; 1 MiB is more than any needs.
+    constexpr std::size_t caseFileLimit = std::size_t{1} << 20;
     std::string text;
-    if (!readFile(path, text)) {
-        complain(path + ": cannot read");
-        return exitUsage;
-    }
     std::string error;
+    switch (readBoundedFile(path, caseFileLimit, text, error)) {
+    case BoundedRead::Read:
+        break;
+    case BoundedRead::Unreadable:
+        complain(error);
+        return exitUsage;
+    case BoundedRead::Refused:
+        complain(error);
+        return exitRefused;
+    }
     const std::optional<physics::CaseFile> caseFile = physics::fromJson(text, error);
     if (!caseFile) {
         complain(path + ": " + error);

@@ -91,50 +91,54 @@ bool ReplacingFile::commit()
     return true;
 }
 
-bool readBoundedFile(const std::string &path, std::size_t limit, std::string &text, std::string &error)
+BoundedRead readBoundedFile(const std::string &path, std::size_t limit, std::string &text,
+                            std::string &error)
 {
     text.clear();
+    // Not blocking: a fifo with no writer must not hold the program before it is refused.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = reason(path, "cannot open");
-        return false;
+        error = reason(path, "cannot read");
+        return BoundedRead::Unreadable;
     }
+    const std::string tooLarge = path + ": larger than " + std::to_string(limit) + " bytes";
     struct stat st {};
-    bool ok = false;
+    BoundedRead result = BoundedRead::Read;
     if (fstat(fd, &st) != 0) {
         error = reason(path, "cannot read");
+        result = BoundedRead::Unreadable;
     } else if (!S_ISREG(st.st_mode)) {
         error = path + ": not a regular file";
+        result = BoundedRead::Refused;
     } else if (static_cast<unsigned long long>(st.st_size) > limit) {
-        error = path + ": larger than " + std::to_string(limit) + " bytes";
+        error = tooLarge;
+        result = BoundedRead::Refused;
     } else {
-        // The size may have changed since: read at most one byte more than allowed to tell.
         text.resize(limit + 1);
         std::size_t got = 0;
-        ok = true;
         while (got < text.size()) {
             const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
             if (n < 0 && errno == EINTR)
                 continue;
-            if (n < 0) {
-                error = reason(path, "cannot read");
-                ok = false;
+            if (n <= 0) {
+                if (n < 0) {
+                    error = reason(path, "cannot read");
+                    result = BoundedRead::Unreadable;
+                }
                 break;
             }
-            if (n == 0)
-                break;
             got += static_cast<std::size_t>(n);
         }
         text.resize(got);
-        if (ok && got > limit) {
-            error = path + ": larger than " + std::to_string(limit) + " bytes";
-            ok = false;
+        if (result == BoundedRead::Read && got > limit) {
+            error = tooLarge;
+            result = BoundedRead::Refused;
         }
     }
     close(fd);
-    if (!ok)
+    if (result != BoundedRead::Read)
         text.clear();
-    return ok;
+    return result;
 }
 
 } // namespace nusselt

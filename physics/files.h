@@ -38,7 +38,11 @@ private:
 };
 
 // Reads the regular file at path whole into text when it holds at most limit bytes, never
-// reading more than limit + 1; false with a reason in error otherwise.
-bool readBoundedFile(const std::string &path, std::size_t limit, std::string &text, std::string &error);
+// reading more than limit + 1 (a file that grows while read included). Unreadable: it cannot be
+// opened or read; Refused: it is not a regular file (a folder, a device, a fifo) or too large.
+// Either way error says why, after the path.
+enum class BoundedRead { Read, Unreadable, Refused };
+BoundedRead readBoundedFile(const std::string &path, std::size_t limit, std::string &text,
+                            std::string &error);
 
 } // namespace nusselt

@@ -97,6 +97,7 @@ private slots:
     void batchOutputReplacedOnlyWhenComplete();
     void caseFileRoundTrip();
     void caseFileThroughProgram();
+    void caseFileThatIsNoFileOrTooLargeRefused();
 };
 
 // Each row: arguments, exit status, a piece of what standard error says (empty: says nothing).
@@ -741,6 +742,44 @@ void Cli::caseFileThroughProgram()
     const Run fromOptions = runProgram(words(cylinderInAir) + QStringList{"--format", "json"});
     QCOMPARE(fromFile.code, 0);
     QCOMPARE(fromFile.out, fromOptions.out);
+}
+
+void Cli::caseFileThatIsNoFileOrTooLargeRefused()
+{
+    QTemporaryDir dir;
+    const QByteArray cylinder = R"({"format":"nusselt-case","version":1,"case":{"geometry":"cylinder"},
+        "fluid":"air","inputs":{"velocity":{"text":"10","unit":"m/s"},"length":{"text":"12.7","unit":"mm"},
+        "t_inf":{"text":"26.2","unit":"°C"},"t_surface":{"text":"128.4","unit":"°C"},
+        "pressure":{"text":"1","unit":"atm"}}})";
+    // The same case padded with blanks to exactly 1 MiB, and to one byte more.
+    const auto padded = [&](const QString &name, qsizetype size) {
+        QFile f(dir.filePath(name));
+        if (f.open(QIODevice::WriteOnly))
+            f.write(cylinder + QByteArray(size - cylinder.size(), ' '));
+        return f.fileName();
+    };
+    const QString fifo = dir.filePath("fifo");
+    QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    const struct {
+        QString path;
+        int code;
+        QByteArray message;
+    } rows[] = {
+        {padded("limit.json", 1 << 20), 0, ""},
+        {padded("above.json", (1 << 20) + 1), 1, ": larger than 1048576 bytes\n"},
+        {"/dev/zero", 1, ": not a regular file\n"},
+        {dir.path(), 1, ": not a regular file\n"},
+        {fifo, 1, ": not a regular file\n"},
+        {dir.filePath("missing.json"), 2, ": cannot read\n"},
+    };
+    for (const auto &row : rows) {
+        const Run r = runProgram({"calculate", "--case", row.path});
+        QCOMPARE(r.code, row.code);
+        if (row.code == 0)
+            QVERIFY(r.out.contains("Hilpert"));
+        else
+            QCOMPARE(r.err, "nusselt: " + QFile::encodeName(row.path) + row.message);
+    }
 }
 
 QTEST_GUILESS_MAIN(Cli)
