@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
 #ifndef NUSSELT_VERSION
 #define NUSSELT_VERSION "0"
@@ -207,8 +208,28 @@ int run(int argc, const char *const *argv)
     batch->add_option("--input", input, "CSV file to read; - or absent: standard input");
     batch->add_option("--output", output, "CSV file to write; - or absent: standard output");
 
+    // "--pr=" is an empty field, as "--pr ''" is; an option followed by another option has no
+    // value rather than taking that option as its value.
+    std::vector<std::string> args;
+    for (int i = argc - 1; i >= 1; --i) {
+        const std::string_view arg = argv[i];
+        const bool option = arg.size() > 2 && arg.substr(0, 2) == "--";
+        if (option && arg.back() == '=' && arg.find('=') == arg.size() - 1) {
+            args.emplace_back();
+            args.emplace_back(arg.substr(0, arg.size() - 1));
+            continue;
+        }
+        if (option && arg.find('=') == std::string_view::npos && arg != "--help" &&
+            arg != "--version" && !args.empty() && args.back().size() > 2 &&
+            args.back().compare(0, 2, "--") == 0) {
+            complain(std::string(arg) + " has no value (for an empty one write " + std::string(arg) + "=)");
+            complain("run 'nusselt --help' or 'nusselt SUBCOMMAND --help' for the options");
+            return exitUsage;
+        }
+        args.emplace_back(arg);
+    }
     try {
-        app.parse(argc, argv);
+        app.parse(std::move(args));
     } catch (const CLI::CallForHelp &e) {
         return app.exit(e);
     } catch (const CLI::CallForAllHelp &e) {

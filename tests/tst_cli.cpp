@@ -98,6 +98,8 @@ private slots:
     void caseFileRoundTrip();
     void caseFileThroughProgram();
     void caseFileThatIsNoFileOrTooLargeRefused();
+    void emptyValuesAndOptionsWithoutValue_data();
+    void emptyValuesAndOptionsWithoutValue();
 };
 
 // Each row: arguments, exit status, a piece of what standard error says (empty: says nothing).
@@ -780,6 +782,38 @@ void Cli::caseFileThatIsNoFileOrTooLargeRefused()
         else
             QCOMPARE(r.err, "nusselt: " + QFile::encodeName(row.path) + row.message);
     }
+}
+
+void Cli::emptyValuesAndOptionsWithoutValue_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("err");
+    const QByteArray notEntered = "nusselt: Values not entered: Enter Reynolds and Prandtl number\n";
+    const QByteArray help = "nusselt: run 'nusselt --help' or 'nusselt SUBCOMMAND --help' for the options\n";
+    QTest::newRow("--pr= before another option")
+        << "calculate --geometry cylinder --re 6000 --pr= --prs 0.69 --format json" << 1 << notEntered;
+    QTest::newRow("--pr= last") << "calculate --geometry cylinder --re 6000 --prs 0.69 --pr=" << 1 << notEntered;
+    QTest::newRow("--pr without value before --format")
+        << "calculate --geometry cylinder --re 6000 --pr --format json" << 2
+        << "nusselt: --pr has no value (for an empty one write --pr=)\n" + help;
+    QTest::newRow("--temperature without value before --fluid")
+        << "properties --temperature --fluid air" << 2
+        << "nusselt: --temperature has no value (for an empty one write --temperature=)\n" + help;
+    QTest::newRow("--pr=0.7 still a value")
+        << "calculate --geometry cylinder --re 6000 --pr=0.7 --prs 0.69" << 0 << QByteArray();
+}
+
+void Cli::emptyValuesAndOptionsWithoutValue()
+{
+    QFETCH(QString, command);
+    QFETCH(int, code);
+    QFETCH(QByteArray, err);
+    const Run r = runProgram(command.split(' '));
+    QCOMPARE(r.code, code);
+    QCOMPARE(r.err, err);
+    if (code == 0) // the cylinder's stagnation point, as with --pr 0.7
+        QVERIFY(r.out.contains("79.0933 at stagnation"));
 }
 
 QTEST_GUILESS_MAIN(Cli)
