@@ -3,6 +3,7 @@
 #include "batch.h"
 #include "casefile.h"
 #include "files.h"
+#include "numbers.h"
 #include "properties.h"
 #include "report.h"
 #include "request.h"
@@ -10,6 +11,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <optional>
@@ -163,6 +165,15 @@ int properties(const std::string &fluidWord, const std::string &temperature,
     return 0;
 }
 
+// Whether word is the symbol of a unit of any quantity ("K", "m/s", "kPa").
+bool isUnit(const std::string &word)
+{
+    for (int q = 0; q <= static_cast<int>(physics::Quantity::HeatRate); ++q)
+        if (physics::readTyped(static_cast<physics::Quantity>(q), "1" + word).unit)
+            return true;
+    return false;
+}
+
 } // namespace
 
 int run(int argc, const char *const *argv)
@@ -210,10 +221,21 @@ int run(int argc, const char *const *argv)
 
     // "--pr=" is an empty field, as "--pr ''" is; an option followed by another option has no
     // value rather than taking that option as its value.
+    const auto usageError = [](const std::string &message) {
+        complain(message);
+        complain("run 'nusselt --help' or 'nusselt SUBCOMMAND --help' for the options");
+        return exitUsage;
+    };
     std::vector<std::string> args;
+    std::vector<std::string_view> seen;
     for (int i = argc - 1; i >= 1; --i) {
         const std::string_view arg = argv[i];
         const bool option = arg.size() > 2 && arg.substr(0, 2) == "--";
+        const std::string_view name = option ? arg.substr(0, arg.find('=')) : std::string_view();
+        if (option && std::find(seen.begin(), seen.end(), name) != seen.end())
+            return usageError(std::string(name) + " was given twice");
+        if (option)
+            seen.push_back(name);
         if (option && arg.back() == '=' && arg.find('=') == arg.size() - 1) {
             args.emplace_back();
             args.emplace_back(arg.substr(0, arg.size() - 1));
@@ -222,9 +244,8 @@ int run(int argc, const char *const *argv)
         if (option && arg.find('=') == std::string_view::npos && arg != "--help" &&
             arg != "--version" && !args.empty() && args.back().size() > 2 &&
             args.back().compare(0, 2, "--") == 0) {
-            complain(std::string(arg) + " has no value (for an empty one write " + std::string(arg) + "=)");
-            complain("run 'nusselt --help' or 'nusselt SUBCOMMAND --help' for the options");
-            return exitUsage;
+            return usageError(std::string(arg) + " has no value (for an empty one write " +
+                              std::string(arg) + "=)");
         }
         args.emplace_back(arg);
     }
@@ -236,6 +257,23 @@ int run(int argc, const char *const *argv)
         return app.exit(e);
     } catch (const CLI::CallForVersion &e) {
         return app.exit(e);
+    } catch (const CLI::RequiredError &e) {
+        // No subcommand: the first word, when there is one, is not a subcommand's name.
+        if (argc > 1 && argv[1][0] != '-' && !app.got_subcommand(calc) && !app.got_subcommand(props) &&
+            !app.got_subcommand(batch))
+            return usageError(std::string("\"") + argv[1] +
+                              "\" is not a subcommand: calculate, properties or batch");
+        return usageError(e.what());
+    } catch (const CLI::ExtrasError &e) {
+        // "--temperature 300 K": the unit written apart from its number.
+        for (int i = 3; i < argc; ++i) {
+            const std::string_view option = argv[i - 2];
+            if (isUnit(argv[i]) && option.size() > 2 && option.substr(0, 2) == "--" &&
+                option.find('=') == std::string_view::npos && readNumber(argv[i - 1]))
+                return usageError(std::string(option) + ": write the unit without a space (" +
+                                  argv[i - 1] + argv[i] + ")");
+        }
+        return usageError(e.what());
     } catch (const CLI::ParseError &e) {
         complain(e.what());
         complain("run 'nusselt --help' or 'nusselt SUBCOMMAND --help' for the options");

@@ -98,8 +98,8 @@ private slots:
     void caseFileRoundTrip();
     void caseFileThroughProgram();
     void caseFileThatIsNoFileOrTooLargeRefused();
-    void emptyValuesAndOptionsWithoutValue_data();
-    void emptyValuesAndOptionsWithoutValue();
+    void usageMessages_data();
+    void usageMessages();
 };
 
 // Each row: arguments, exit status, a piece of what standard error says (empty: says nothing).
@@ -784,7 +784,7 @@ void Cli::caseFileThatIsNoFileOrTooLargeRefused()
     }
 }
 
-void Cli::emptyValuesAndOptionsWithoutValue_data()
+void Cli::usageMessages_data()
 {
     QTest::addColumn<QString>("command");
     QTest::addColumn<int>("code");
@@ -800,11 +800,21 @@ void Cli::emptyValuesAndOptionsWithoutValue_data()
     QTest::newRow("--temperature without value before --fluid")
         << "properties --temperature --fluid air" << 2
         << "nusselt: --temperature has no value (for an empty one write --temperature=)\n" + help;
+    QTest::newRow("unknown subcommand") << "frobnicate --re 1" << 2
+        << "nusselt: \"frobnicate\" is not a subcommand: calculate, properties or batch\n" + help;
+    QTest::newRow("option given twice") << "calculate --geometry cylinder --re 1 --re=2 --pr 1 --prs 1" << 2
+                                        << "nusselt: --re was given twice\n" + help;
+    QTest::newRow("unit apart from its number") << "properties --fluid air --temperature 300 K" << 2
+        << "nusselt: --temperature: write the unit without a space (300K)\n" + help;
+    QTest::newRow("velocity unit apart") << "calculate --geometry cylinder --velocity 10 m/s" << 2
+        << "nusselt: --velocity: write the unit without a space (10m/s)\n" + help;
+    QTest::newRow("a word that is no unit") << "calculate --geometry sphere --sphere drops --re 1 --pr 1 extra" << 2
+        << "nusselt: The following argument was not expected: extra\n" + help;
     QTest::newRow("--pr=0.7 still a value")
         << "calculate --geometry cylinder --re 6000 --pr=0.7 --prs 0.69" << 0 << QByteArray();
 }
 
-void Cli::emptyValuesAndOptionsWithoutValue()
+void Cli::usageMessages()
 {
     QFETCH(QString, command);
     QFETCH(int, code);
