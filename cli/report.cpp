@@ -5,6 +5,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cmath>
 
 namespace nusselt::cli {
@@ -177,6 +178,37 @@ void padded(std::string &out, std::string_view s, std::size_t width)
         out.append(width - chars, ' ');
 }
 
+// Rows of cells written as a table: each column as wide as its widest cell, then two spaces,
+// the last column unpadded and no blank at the end of a line.
+void appendTable(std::string &out, const std::vector<std::vector<std::string>> &rows)
+{
+    const auto chars = [](std::string_view s) {
+        std::size_t n = 0;
+        for (const char c : s)
+            if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+                ++n;
+        return n;
+    };
+    std::vector<std::size_t> widths;
+    for (const auto &row : rows)
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i)
+                widths.push_back(0);
+            widths[i] = std::max(widths[i], chars(row[i]));
+        }
+    for (const auto &row : rows) {
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (i + 1 == row.size())
+                out += row[i];
+            else
+                padded(out, row[i], widths[i] + 2);
+        }
+        while (!out.empty() && out.back() == ' ') // a row whose last cells are empty
+            out.pop_back();
+        out += '\n';
+    }
+}
+
 std::string shown(double v)
 {
     std::string s;
@@ -281,17 +313,14 @@ void writeText(std::string &out, const Request &request, const Answer &a)
         if (terms.empty())
             return;
         out += "\n";
-        padded(out, "Correlation", 22);
-        padded(out, "Kind", 9);
-        out += "Nu\n";
+        std::vector<std::vector<std::string>> table{{"Correlation", "Kind", "Nu"}};
         for (const Term &t : terms) {
-            padded(out, nameOf(t.correlation), 22);
-            padded(out, kindName(t.kind), 9);
-            out += shownOr(nusseltAt(t, point), "fails");
-            out += '\n';
+            table.push_back({std::string(nameOf(t.correlation)), std::string(kindName(t.kind)),
+                             shownOr(nusseltAt(t, point), "fails")});
             for (std::string &s : outsideRange(t.correlation, point))
                 notes.push_back(std::string(nameOf(t.correlation)) + ": " + s);
         }
+        appendTable(out, table);
     } else {
         const physics::Evaluation &e = a.evaluation;
         out += "\n";
@@ -307,27 +336,19 @@ void writeText(std::string &out, const Request &request, const Answer &a)
         out += shownOr(e.prandtl);
         out += '\n';
         out += "\n";
-        padded(out, "Correlation", 22);
-        padded(out, "Kind", 9);
-        padded(out, "Nu", 11);
-        padded(out, "h W/(m²·K)", 12);
-        padded(out, "q'' W/m²", 12);
-        out += "q\n";
+        std::vector<std::vector<std::string>> table{
+            {"Correlation", "Kind", "Nu", "h W/(m²·K)", "q'' W/m²", "q"}};
         for (const physics::Result &r : e.results) {
-            padded(out, r.name, 22);
-            padded(out, kindName(r.term.kind), 9);
-            padded(out, shownOr(r.nusselt, "fails"), 11);
-            padded(out, shownOr(r.heatTransferCoefficient), 12);
-            padded(out, shownOr(r.heatFlux), 12);
-            if (r.rateKind != physics::RateKind::None && r.heatRate) {
-                out += shown(*r.heatRate);
-                out += ' ';
-                out += rateUnit(r.rateKind);
-            }
-            out += '\n';
+            std::string rate;
+            if (r.rateKind != physics::RateKind::None && r.heatRate)
+                rate = shown(*r.heatRate) + " " + std::string(rateUnit(r.rateKind));
+            table.push_back({std::string(r.name), std::string(kindName(r.term.kind)),
+                             shownOr(r.nusselt, "fails"), shownOr(r.heatTransferCoefficient),
+                             shownOr(r.heatFlux), rate});
             for (const std::string &s : r.outsideRange)
                 notes.push_back(std::string(r.name) + ": " + s);
         }
+        appendTable(out, table);
     }
     if (!notes.empty()) {
         out += "\nOutside the published ranges:\n";

@@ -98,6 +98,8 @@ private slots:
     void caseFileRoundTrip();
     void caseFileThroughProgram();
     void caseFileThatIsNoFileOrTooLargeRefused();
+    void textTablesKeepColumnsApart_data();
+    void textTablesKeepColumnsApart();
     void usageMessages_data();
     void usageMessages();
 };
@@ -824,6 +826,49 @@ void Cli::usageMessages()
     QCOMPARE(r.err, err);
     if (code == 0) // the cylinder's stagnation point, as with --pr 0.7
         QVERIFY(r.out.contains("79.0933 at stagnation"));
+}
+
+void Cli::textTablesKeepColumnsApart_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("columns");
+    QTest::newRow("long correlation names") << "calculate --geometry plate --heat unheated --flow laminar --fluid air "
+                                               "--velocity 5m/s --length 1m --x 0.5m --xi 0.2m --t-inf 20C --t-surface 60C"
+                                            << 6;
+    QTest::newRow("wide numbers") << "calculate --geometry plate --heat flux --flow turbulent --re 1e30 --pr 50" << 3;
+    QTest::newRow("dimensionless unheated plate")
+        << "calculate --geometry plate --heat unheated --flow turbulent --re 1e6 --pr 0.7 --length 1 --x 0.5 --xi 0.2"
+        << 3;
+}
+
+void Cli::textTablesKeepColumnsApart()
+{
+    QFETCH(QString, command);
+    QFETCH(int, columns);
+    const Run r = runProgram(command.split(' '));
+    QCOMPARE(r.code, 0);
+    // The table: from its header line to the next blank line. Cells are told apart by two or more
+    // spaces; every row has the header's cells (the last may be empty) starting where its cells do.
+    const QStringList all = QString::fromUtf8(r.out).split('\n');
+    const qsizetype header = all.indexOf(QRegularExpression("^Correlation  +Kind  +Nu.*"));
+    QVERIFY(header >= 0);
+    const QRegularExpression cellStart("(?:^|  )(\\S)");
+    const auto starts = [&](const QString &line) {
+        QList<qsizetype> at;
+        for (auto it = cellStart.globalMatch(line); it.hasNext();)
+            at << it.next().capturedStart(1);
+        return at;
+    };
+    const QList<qsizetype> headerStarts = starts(all[header]);
+    QCOMPARE(headerStarts.size(), columns);
+    int rows = 0;
+    for (qsizetype i = header + 1; i < all.size() && !all[i].isEmpty(); ++i, ++rows) {
+        const QList<qsizetype> at = starts(all[i]);
+        QVERIFY2(at.size() == columns || at.size() == columns - 1, qPrintable(all[i]));
+        QCOMPARE(at, headerStarts.mid(0, at.size()));
+        QVERIFY2(!all[i].endsWith(' '), qPrintable(all[i]));
+    }
+    QCOMPARE(rows, 2);
 }
 
 QTEST_GUILESS_MAIN(Cli)
