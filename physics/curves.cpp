@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <utility>
 
@@ -11,17 +12,14 @@ namespace {
 constexpr double lowestReynolds = 0.1;
 constexpr double highestReynolds = 1.0e9;
 
-// Each correlation's name, and its kind where a case has a local and an average value of one.
 std::vector<Operating> labelled(std::vector<Operating> operating)
 {
-    std::map<Correlation, int> uses;
+    std::vector<Term> terms;
     for (const Operating &o : operating)
-        ++uses[o.term.correlation];
-    for (Operating &o : operating) {
-        o.label = nameOf(o.term.correlation);
-        if (uses[o.term.correlation] > 1)
-            o.label += ", " + std::string(kindName(o.term.kind));
-    }
+        terms.push_back(o.term);
+    const std::vector<std::string> labels = labelsOf(terms);
+    for (std::size_t i = 0; i < operating.size(); ++i)
+        operating[i].label = labels[i];
     return operating;
 }
 
@@ -39,21 +37,65 @@ std::vector<double> reynoldsBounds(Correlation c, const Point &p)
     return out;
 }
 
+// From the lowest to the highest of each correlation's finite published Re bounds and of a decade
+// either side of its operating Re, each placed on the curves' axis by `toAxis` (within the
+// plotting range of Re); none when they do not make a span.
+template <class ToAxis>
+std::optional<Span> spanOn(const std::vector<Operating> &operating, ToAxis toAxis)
+{
+    double lo = std::numeric_limits<double>::infinity();
+    double hi = -lo;
+    const auto take = [&](const Operating &o, double re) {
+        if (const std::optional<double> x = toAxis(o, std::clamp(re, lowestReynolds, highestReynolds))) {
+            lo = std::min(lo, *x);
+            hi = std::max(hi, *x);
+        }
+    };
+    for (const Operating &o : operating) {
+        const ValidityRange r = rangeOf(o.term.correlation);
+        for (double bound : {r.reynoldsMin, r.reynoldsMax})
+            if (bound > 0.0 && std::isfinite(bound))
+                take(o, bound);
+        const double re = o.point.reynolds;
+        if (re > 0.0 && std::isfinite(re)) {
+            take(o, re / 10.0);
+            take(o, re * 10.0);
+        }
+    }
+    if (!(hi > lo))
+        return std::nullopt;
+    return Span{lo, hi};
+}
+
 // `samples` logarithmically spaced values over the span, plus each correlation's finite range
-// bounds and its operating Re, as `toAxis` places a Re of that correlation on the curves' axis.
+// bounds and its operating Re, as `toAxis` places a Re of that correlation on the curves' axis, so
+// that runs change style exactly on the published bounds. Values within a billionth of each other
+// are one point (the bound or the operating point where one of them is), never two that read the same.
 template <class ToAxis>
 std::vector<double> abscissae(const std::vector<Operating> &operating, const Span &span, int samples, ToAxis toAxis)
 {
-    std::vector<double> xs = spacedValues(span.lo, span.hi, std::max(samples, 2), true);
+    std::vector<std::pair<double, bool>> all; // a value, and whether it is a bound or an operating point
+    for (double x : spacedValues(span.lo, span.hi, std::max(samples, 2), true))
+        all.emplace_back(x, false);
     for (const Operating &o : operating) {
         std::vector<double> at = reynoldsBounds(o.term.correlation, o.point);
         at.push_back(o.point.reynolds);
         for (double re : at)
             if (const std::optional<double> x = toAxis(o, re); x && *x > span.lo && *x < span.hi)
-                xs.push_back(*x);
+                all.emplace_back(*x, true);
     }
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+    std::sort(all.begin(), all.end());
+    std::vector<double> xs;
+    bool lastExact = false;
+    for (const auto &[x, exact] : all) {
+        if (xs.empty() || x - xs.back() > 1e-9 * x) {
+            xs.push_back(x);
+            lastExact = exact;
+        } else if (exact && !lastExact) {
+            xs.back() = x;
+            lastExact = true;
+        }
+    }
     return xs;
 }
 
@@ -100,6 +142,23 @@ void extend(Curve &curve, const std::optional<CurvePoint> &point)
     run->points.push_back(*point);
 }
 
+std::optional<double> onReynoldsAxis(const Operating &, double re)
+{
+    return re;
+}
+
+// Re is proportional to V at fixed properties: a correlation reaches a Re of its own at the
+// velocity in that ratio to its operating Re (Zhukauskas's and Whitaker's, at T∞, differ from the
+// film's).
+auto velocityOf(double velocity)
+{
+    return [velocity](const Operating &o, double re) -> std::optional<double> {
+        if (!(o.point.reynolds > 0.0) || !std::isfinite(o.point.reynolds))
+            return std::nullopt;
+        return velocity * (re / o.point.reynolds);
+    };
+}
+
 void dropEmptyRuns(std::vector<Curve> &curves)
 {
     for (Curve &c : curves)
@@ -109,6 +168,20 @@ void dropEmptyRuns(std::vector<Curve> &curves)
 }
 
 } // namespace
+
+std::vector<std::string> labelsOf(const std::vector<Term> &terms)
+{
+    std::map<Correlation, int> uses;
+    for (const Term &t : terms)
+        ++uses[t.correlation];
+    std::vector<std::string> labels;
+    for (const Term &t : terms) {
+        labels.emplace_back(nameOf(t.correlation));
+        if (uses[t.correlation] > 1)
+            labels.back() += ", " + std::string(kindName(t.kind));
+    }
+    return labels;
+}
 
 std::vector<Operating> operatingPoints(const Selection &selection, const Inputs &inputs)
 {
@@ -129,35 +202,14 @@ std::vector<Operating> operatingPoints(const Evaluation &evaluation)
 
 Span reynoldsSpan(const std::vector<Operating> &operating)
 {
-    double lo = highestReynolds;
-    double hi = lowestReynolds;
-    for (const Operating &o : operating) {
-        const ValidityRange r = rangeOf(o.term.correlation);
-        if (r.reynoldsMin > 0.0 && std::isfinite(r.reynoldsMin))
-            lo = std::min(lo, r.reynoldsMin);
-        if (std::isfinite(r.reynoldsMax))
-            hi = std::max(hi, r.reynoldsMax);
-        const double re = o.point.reynolds;
-        if (re > 0.0 && std::isfinite(re)) {
-            lo = std::min(lo, re / 10.0);
-            hi = std::max(hi, re * 10.0);
-        }
-    }
-    lo = std::clamp(lo, lowestReynolds, highestReynolds);
-    hi = std::clamp(hi, lowestReynolds, highestReynolds);
-    if (!(hi > lo)) {
-        // Nothing finite to go by: the whole plotting range.
-        lo = lowestReynolds;
-        hi = highestReynolds;
-    }
-    return {lo, hi};
+    // Nothing finite to go by: the whole plotting range.
+    return spanOn(operating, onReynoldsAxis).value_or(Span{lowestReynolds, highestReynolds});
 }
 
 std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const Span &reynolds,
                                  int samples)
 {
-    const std::vector<double> xs =
-        abscissae(operating, reynolds, samples, [](const Operating &, double re) { return std::optional(re); });
+    const std::vector<double> xs = abscissae(operating, reynolds, samples, onReynoldsAxis);
     std::vector<Curve> curves;
     for (const Operating &o : operating) {
         Curve curve{o.term, o.label, {}, marker(o, o.point.reynolds, false)};
@@ -180,21 +232,21 @@ std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const 
     return curves;
 }
 
-std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &evaluation, int samples)
+std::optional<Span> velocitySpan(const Problem &problem, const Evaluation &evaluation)
+{
+    if (!problem.velocity)
+        return std::nullopt;
+    return spanOn(operatingPoints(evaluation), velocityOf(*problem.velocity));
+}
+
+std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &evaluation, const Span &velocities,
+                                     int samples)
 {
     const std::vector<Operating> operating = operatingPoints(evaluation);
-    if (!problem.velocity || !evaluation.reynolds || !(*evaluation.reynolds > 0.0) || operating.empty())
+    if (!problem.velocity || operating.empty())
         return {};
     const double velocity = *problem.velocity;
-    const Span re = reynoldsSpan(operating);
-    const double perRe = velocity / *evaluation.reynolds;
-    // A correlation reaches a Re of its own at the velocity in that ratio to its operating Re.
-    const std::vector<double> xs = abscissae(operating, Span{re.lo * perRe, re.hi * perRe}, samples,
-                                             [&](const Operating &o, double at) -> std::optional<double> {
-                                                 if (!(o.point.reynolds > 0.0))
-                                                     return std::nullopt;
-                                                 return velocity * (at / o.point.reynolds);
-                                             });
+    const std::vector<double> xs = abscissae(operating, velocities, samples, velocityOf(velocity));
     std::vector<Curve> curves;
     for (const Operating &o : operating)
         curves.push_back(Curve{o.term, o.label, {}, marker(o, velocity, true)});
@@ -218,8 +270,8 @@ std::vector<double> spacedValues(double start, double end, int count, bool logar
     std::vector<double> out;
     if (count < 1)
         return out;
-    if (count == 1)
-        return {start};
+    if (count == 1 || start == end)
+        return std::vector<double>(static_cast<std::size_t>(count), start);
     // Decimal logarithms, so that a sweep from one power of ten to another steps through whole
     // decades exactly: correlations change coefficients at round Re such as 40 or 1000.
     const bool useLog = logarithmic && start > 0.0 && end > 0.0;

@@ -26,6 +26,10 @@ struct Operating {
     std::vector<std::string> outside; // outsideRange() at the point; empty inside the range
 };
 
+// Each term's name, with its kind where the terms have both kinds of one correlation
+// ("Hilpert"; "Laminar plate, local").
+std::vector<std::string> labelsOf(const std::vector<Term> &terms);
+
 // The calculator's view: Re, Pr ... as typed, the same point for every correlation.
 std::vector<Operating> operatingPoints(const Selection &selection, const Inputs &inputs);
 // A physical problem's view, from its evaluation (empty while any input is refused).
@@ -69,11 +73,17 @@ struct Curve {
 std::vector<Curve> nusseltCurves(const std::vector<Operating> &operating, const Span &reynolds,
                                  int samples);
 
-// h against V for a physical problem and its evaluation: the problem evaluated with only the
-// velocity varied, over the velocities at which its Reynolds number spans reynoldsSpan() (Re is
-// proportional to V at fixed properties), sampled as nusseltCurves() samples Re. Empty while the
+// The velocities of h against V for a physical problem and its evaluation: reynoldsSpan()'s bounds
+// and decades, each correlation's at the velocity where its own Re reaches them (Re is
+// proportional to V at fixed properties, and the correlations taken at T∞ have a Re of their
+// own). None while the problem is refused.
+std::optional<Span> velocitySpan(const Problem &problem, const Evaluation &evaluation);
+
+// h against V over the span: the problem evaluated with only the velocity varied, sampled as
+// nusseltCurves() samples Re (each correlation's bounds at its own velocity). Empty while the
 // problem is refused.
-std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &evaluation, int samples);
+std::vector<Curve> coefficientCurves(const Problem &problem, const Evaluation &evaluation, const Span &velocities,
+                                     int samples);
 
 // `count` values from start to end, evenly spaced or (logarithmic, both ends > 0) evenly spaced in
 // log; the ends exactly as given.

@@ -1,6 +1,8 @@
 #include "chartpanel.h"
 
 #include "celltext.h"
+#include "numbers.h"
+#include "onscreen.h"
 #include "sweepwindow.h"
 
 #include <QChart>
@@ -9,10 +11,12 @@
 #include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegend>
 #include <QLegendMarker>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QLogValueAxis>
 #include <QMessageBox>
@@ -53,9 +57,12 @@ QString inUnit(double si, const physics::Unit &unit)
     return number(physics::fromSI(unit, si)) + QLatin1Char(' ') + fromView(unit.symbol);
 }
 
+// Every digit that tells the number apart, as every file the program writes has it.
 QString csvNumber(double v)
 {
-    return QString::number(v, 'g', 10);
+    std::string text;
+    appendShortest(text, v);
+    return QString::fromStdString(text);
 }
 
 } // namespace
@@ -68,9 +75,9 @@ ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
     mode->addItem(tr("Nu against Re"));
     mode->addItem(tr("h against velocity"));
     mode->setAccessibleName(tr("Plot"));
-    exportButton = new QPushButton(tr("Export…"), this);
+    exportButton = new QPushButton(tr("&Export…"), this);
     exportButton->setObjectName(QStringLiteral("PlotExport"));
-    sweepButton = new QPushButton(tr("Sweep…"), this);
+    sweepButton = new QPushButton(tr("S&weep…"), this);
     sweepButton->setObjectName(QStringLiteral("PlotSweep"));
     notice = new QLabel(tr("Choose a case the calculator evaluates and enter Re and Pr (or the flow "
                            "conditions) to see its correlations here."),
@@ -97,14 +104,42 @@ ChartPanel::ChartPanel(QWidget *parent) : QWidget(parent)
     view->setAccessibleName(tr("Plot of the Nusselt number"));
 
     auto *bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(tr("Show:"), this));
+    auto *showLabel = new QLabel(tr("&Show:"), this);
+    showLabel->setBuddy(mode);
+    bar->addWidget(showLabel);
     bar->addWidget(mode);
     bar->addStretch(1);
     bar->addWidget(sweepButton);
     bar->addWidget(exportButton);
+    // The axes' ends: blank for automatic, a message under a field that is refused.
+    auto *limits = new QGridLayout;
+    const char *const names[] = {"PlotXFrom", "PlotXTo", "PlotYFrom", "PlotYTo"};
+    const QString spoken[] = {tr("X axis from"), tr("X axis to"), tr("Y axis from"), tr("Y axis to")};
+    for (int i = 0; i < 4; ++i) {
+        AxisEnd &end = ends[i];
+        end.edit = new QLineEdit(this);
+        end.edit->setObjectName(QLatin1String(names[i]));
+        end.edit->setPlaceholderText(tr("automatic"));
+        end.edit->setAccessibleName(spoken[i]);
+        end.message = new QLabel(this);
+        end.message->setObjectName(QLatin1String(names[i]) + QStringLiteral("Message"));
+        end.message->setWordWrap(true);
+        end.message->hide();
+        const bool first = i % 2 == 0;
+        auto *label = new QLabel(first ? (i == 0 ? tr("&X axis from:") : tr("&Y axis from:")) : tr("to:"), this);
+        label->setBuddy(end.edit);
+        const int column = 2 * i + (i >= 2 ? 1 : 0);
+        limits->addWidget(label, 0, column);
+        limits->addWidget(end.edit, 0, column + 1);
+        limits->addWidget(end.message, 1, column + 1);
+        connect(end.edit, &QLineEdit::editingFinished, this, &ChartPanel::redraw);
+    }
+    limits->setColumnMinimumWidth(4, 12);
+    limits->setColumnStretch(9, 1);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(bar);
+    layout->addLayout(limits);
     layout->addWidget(notice);
     layout->addWidget(view, 1);
 
@@ -127,6 +162,49 @@ void ChartPanel::setInputs(const PlotInputs &inputs)
 bool ChartPanel::showsCoefficient() const
 {
     return current.physical() && mode->currentIndex() == 1;
+}
+
+void ChartPanel::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The panel fills the window it is shown in: that window opens within the screen.
+    if (!std::exchange(placed, true))
+        keepOnScreen(window());
+}
+
+ChartPanel::TypedEnds ChartPanel::typedEnds(int axis, const physics::Span &automatic)
+{
+    AxisEnd &lo = ends[2 * axis];
+    AxisEnd &hi = ends[2 * axis + 1];
+    const auto say = [](AxisEnd &end, const QString &text) {
+        end.message->setText(text);
+        end.message->setVisible(!text.isEmpty());
+    };
+    const auto read = [&](AxisEnd &end) -> std::optional<double> {
+        const std::string text = end.edit->text().toStdString();
+        say(end, {});
+        if (trimmed(text).empty())
+            return std::nullopt;
+        const std::optional<double> v = readNumber(text);
+        if (!v || !std::isfinite(*v))
+            say(end, tr("Not a number: type one (1e5, 0.25), or nothing for the automatic end"));
+        else if (!(*v > 0.0))
+            say(end, tr("The axis is logarithmic: type a number above zero"));
+        else
+            return v;
+        return std::nullopt;
+    };
+    const TypedEnds typed{read(lo), read(hi)};
+    if (typed.hi.value_or(automatic.hi) > typed.lo.value_or(automatic.lo))
+        return typed;
+    // Ends that make no span: say which, and draw the automatic one.
+    if (typed.lo && typed.hi)
+        say(hi, tr("Type an upper end above the lower end"));
+    else if (typed.lo)
+        say(lo, tr("Above the automatic upper end %1: type an upper end too").arg(number(automatic.hi)));
+    else
+        say(hi, tr("Below the automatic lower end %1: type a lower end too").arg(number(automatic.lo)));
+    return {};
 }
 
 ChartPanel::Line &ChartPanel::line(std::size_t position)
@@ -189,20 +267,38 @@ void ChartPanel::redraw()
         const QSignalBlocker block(mode);
         mode->setCurrentIndex(0);
     }
-
-    std::vector<physics::Curve> curves;
+    // Each view keeps the ends typed for its own axes.
     const bool coefficient = showsCoefficient();
+    if (const int shown = coefficient ? 1 : 0; shown != viewShown) {
+        for (int i = 0; i < 4; ++i) {
+            typedTexts[viewShown][i] = ends[i].edit->text();
+            ends[i].edit->setText(typedTexts[shown][i]);
+        }
+        viewShown = shown;
+    }
+
+    // The curves over the x span typed (in the chart's units), where nothing is typed the automatic one.
+    const physics::Unit &vUnit = current.velocityUnit;
+    const physics::Unit &hUnit = current.heatTransferCoefficientUnit;
+    std::vector<physics::Curve> curves;
+    TypedEnds x;
+    physics::Span sampled;
     if (coefficient) {
-        curves = physics::coefficientCurves(current.problem, current.evaluation, samplesPerCurve);
+        if (const std::optional<physics::Span> v = physics::velocitySpan(current.problem, current.evaluation)) {
+            x = typedEnds(0, {physics::fromSI(vUnit, v->lo), physics::fromSI(vUnit, v->hi)});
+            sampled = {x.lo ? physics::toSI(vUnit, *x.lo) : v->lo, x.hi ? physics::toSI(vUnit, *x.hi) : v->hi};
+            curves = physics::coefficientCurves(current.problem, current.evaluation, sampled, samplesPerCurve);
+        }
     } else {
         const std::vector<physics::Operating> operating =
             physical ? physics::operatingPoints(current.evaluation)
                      : physics::operatingPoints(current.problem.selection, current.calculator);
-        curves = physics::nusseltCurves(operating, physics::reynoldsSpan(operating), samplesPerCurve);
+        const physics::Span automatic = physics::reynoldsSpan(operating);
+        x = typedEnds(0, automatic);
+        sampled = {x.lo.value_or(automatic.lo), x.hi.value_or(automatic.hi)};
+        curves = physics::nusseltCurves(operating, sampled, samplesPerCurve);
     }
 
-    const physics::Unit &vUnit = current.velocityUnit;
-    const physics::Unit &hUnit = current.heatTransferCoefficientUnit;
     const auto onChart = [&](const physics::CurvePoint &p) {
         return coefficient ? QPointF(physics::fromSI(vUnit, p.x), physics::fromSI(hUnit, p.y)) : QPointF(p.x, p.y);
     };
@@ -210,7 +306,7 @@ void ChartPanel::redraw()
     double xMin = std::numeric_limits<double>::infinity(), xMax = 0.0;
     double yMin = std::numeric_limits<double>::infinity(), yMax = 0.0;
     const auto include = [&](const QPointF &p) {
-        if (!(p.x() > 0.0) || !(p.y() > 0.0))
+        if (!(p.x() > 0.0) || !(p.y() > 0.0) || (x.lo && p.x() < *x.lo) || (x.hi && p.x() > *x.hi))
             return;
         xMin = std::min(xMin, p.x());
         xMax = std::max(xMax, p.x());
@@ -270,10 +366,12 @@ void ChartPanel::redraw()
         axisY->setTitleText(yTitle);
     if (xMax > 0.0) {
         // Whole decades around the values, so that the log axis labels land on powers of ten.
-        const double yLo = std::pow(10.0, std::floor(std::log10(yMin)));
-        const double yHi = std::pow(10.0, std::ceil(std::log10(yMax)));
-        if (axisX->min() != xMin || axisX->max() != xMax)
-            axisX->setRange(xMin, xMax);
+        const physics::Span yAuto{std::pow(10.0, std::floor(std::log10(yMin))), std::pow(10.0, std::ceil(std::log10(yMax)))};
+        const TypedEnds y = typedEnds(1, yAuto);
+        const double xLo = x.lo.value_or(xMin), xHi = x.hi.value_or(xMax);
+        const double yLo = y.lo.value_or(yAuto.lo), yHi = y.hi.value_or(yAuto.hi);
+        if (axisX->min() != xLo || axisX->max() != xHi)
+            axisX->setRange(xLo, xHi);
         if (axisY->min() != yLo || axisY->max() != yHi)
             axisY->setRange(yLo, yHi);
     }

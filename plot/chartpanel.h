@@ -18,6 +18,7 @@ class QChart;
 class QChartView;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QLineSeries;
 class QLogValueAxis;
 class QPushButton;
@@ -44,7 +45,15 @@ public:
     // Samples along each curve, and what hovering near `x` on the curve at `position` says.
     QString tooltipAt(int position, double x) const;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
+    // One end of an axis as the user types it: blank for automatic; a refusal shown beside it.
+    struct AxisEnd {
+        QLineEdit *edit = nullptr;
+        QLabel *message = nullptr;
+    };
     // The series of one correlation of the case, at its position in the case's list.
     struct Line {
         std::vector<QLineSeries *> runs[2]; // dashed (outside the range) and solid, by `inside`
@@ -53,8 +62,16 @@ private:
         std::vector<physics::CurvePoint> samples; // the curve's points in order, once each
     };
 
+    // The ends typed for an axis (0: x, 1: y), in the chart's units: an end left blank or refused
+    // is automatic (each refusal said beside its field), and both are when they make no span with
+    // `automatic`.
+    struct TypedEnds {
+        std::optional<double> lo, hi;
+    };
+
     bool showsCoefficient() const;
     void redraw();
+    TypedEnds typedEnds(int axis, const physics::Span &automatic);
     Line &line(std::size_t position);
     QLineSeries *segmentSeries(std::size_t position, bool inside, std::size_t index);
     void attach(QXYSeries *series, std::size_t position);
@@ -67,6 +84,11 @@ private:
     QPushButton *exportButton = nullptr;
     QPushButton *sweepButton = nullptr;
     QLabel *notice = nullptr;
+    AxisEnd ends[4]; // x from, x to, y from, y to
+    // What was typed for the ends in each view (Nu against Re, h against velocity).
+    QString typedTexts[2][4];
+    int viewShown = 0;
+    bool placed = false; // the window kept on the screen when first shown
     QChart *chart = nullptr;
     QChartView *view = nullptr;
     QLogValueAxis *axisX = nullptr;

@@ -25,6 +25,9 @@ struct PlotInputs {
     physics::Unit velocityUnit = physics::defaultUnit(physics::Quantity::Velocity);
     physics::Unit lengthUnit = physics::defaultUnit(physics::Quantity::Length);
     physics::Unit heatTransferCoefficientUnit = physics::defaultUnit(physics::Quantity::HeatTransferCoefficient);
+    physics::Unit heatFluxUnit = physics::defaultUnit(physics::Quantity::HeatFlux);
+    // Per metre (plate, cylinder) or for the whole sphere; one of the other quantity is taken as its SI unit.
+    physics::Unit heatRateUnit = physics::defaultUnit(physics::Quantity::HeatRatePerLength);
 
     // A complete problem: its correlations are drawn at their own Re and Pr, with h.
     bool physical() const { return evaluation.messages.empty() && !evaluation.results.empty(); }

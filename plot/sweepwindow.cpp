@@ -3,6 +3,8 @@
 #include "celltext.h"
 #include "curves.h"
 #include "numbers.h"
+#include "onscreen.h"
+#include "sweepmodel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,25 +15,26 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <limits>
 
 namespace nusselt::plot {
 namespace {
 
-// Marks a value outside the correlation's published range, in the table and its legend.
-const QString outsideMark = QStringLiteral(" †");
-
-// Enough digits for a spreadsheet, few enough to read.
-QString plain(double v)
+// A suggested start or end, as the table shows numbers.
+QString shown(double v)
 {
-    return QString::number(v, 'g', 6);
+    std::string text;
+    appendShown(text, v);
+    return QString::fromStdString(text);
 }
 
 // A start or end value: a finite number as every window reads one, whatever the locale.
@@ -57,7 +60,8 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     to->setObjectName(QStringLiteral("SweepTo"));
     steps = new QSpinBox(this);
     steps->setObjectName(QStringLiteral("SweepSteps"));
-    steps->setRange(2, 100000);
+    // Any count can be typed; more than maxSweepSteps is refused with a message, not clipped.
+    steps->setRange(2, std::numeric_limits<int>::max());
     steps->setValue(11);
     scale = new QComboBox(this);
     scale->setObjectName(QStringLiteral("SweepScale"));
@@ -65,12 +69,17 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("SweepStatus"));
     status->setWordWrap(true);
+    note = new QLabel(this);
+    note->setObjectName(QStringLiteral("SweepNote"));
+    note->setWordWrap(true);
 
-    grid = new QTableWidget(this);
+    model = new SweepModel(this);
+    grid = new QTableView(this);
     grid->setObjectName(QStringLiteral("SweepTable"));
+    grid->setModel(model);
     grid->setAccessibleName(tr("Sweep table"));
     grid->setAccessibleDescription(
-        tr("One row per step of the varied input, a column per correlation. Values marked † lie outside "
+        tr("One row per step of the varied input, columns per correlation. Values marked † lie outside "
            "the correlation's published range; each such cell says why."));
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -79,9 +88,10 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
 
     copyButton = new QPushButton(tr("&Copy"), this);
     copyButton->setObjectName(QStringLiteral("SweepCopy"));
-    saveButton = new QPushButton(tr("Save CSV…"), this);
+    saveButton = new QPushButton(tr("S&ave CSV…"), this);
     saveButton->setObjectName(QStringLiteral("SweepSave"));
-    auto *close = new QPushButton(tr("Close"), this);
+    auto *close = new QPushButton(tr("Cl&ose"), this);
+    close->setObjectName(QStringLiteral("SweepClose"));
     for (QPushButton *b : {copyButton, saveButton, close})
         b->setAutoDefault(false);
 
@@ -90,9 +100,11 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     form->addRow(tr("&From:"), from);
     form->addRow(tr("&To:"), to);
     form->addRow(tr("&Steps:"), steps);
-    form->addRow(tr("S&cale:"), scale);
+    form->addRow(tr("Sca&le:"), scale);
     auto *buttons = new QHBoxLayout;
-    buttons->addWidget(new QLabel(tr("† outside the correlation's published range (the cell's tooltip says why)"), this), 1);
+    auto *legend = new QLabel(tr("† outside the correlation's published range (the cell's tooltip says why)"), this);
+    legend->setWordWrap(true);
+    buttons->addWidget(legend, 1);
     buttons->addWidget(copyButton);
     buttons->addWidget(saveButton);
     buttons->addWidget(close);
@@ -100,8 +112,10 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     layout->addLayout(form);
     layout->addWidget(status);
     layout->addWidget(grid, 1);
+    layout->addWidget(note);
     layout->addLayout(buttons);
     resize(760, 480);
+    keepOnScreen(this);
 
     connect(variable, qOverload<int>(&QComboBox::currentIndexChanged), this, &SweepWindow::suggestRange);
     connect(from, &QLineEdit::editingFinished, this, &SweepWindow::recompute);
@@ -116,46 +130,28 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
 void SweepWindow::setInputs(const PlotInputs &inputs)
 {
     current = inputs;
-    if (current.physical() != physical || variable->count() == 0) {
-        physical = current.physical();
+    if (physics::sweepInputs(current.problem, current.physical()) != offered)
         offerInputs();
-    } else {
+    else
         recompute();
-    }
 }
 
 void SweepWindow::offerInputs()
 {
-    using physics::SweepInput;
+    const physics::SweepInput before = chosen();
+    offered = physics::sweepInputs(current.problem, current.physical());
     const QSignalBlocker block(variable);
     variable->clear();
-    const std::vector<SweepInput> offered = physical
-        ? std::vector<SweepInput>{SweepInput::Velocity, SweepInput::Length, SweepInput::FreeStreamTemperature,
-                                  SweepInput::SurfaceTemperature, SweepInput::Pressure}
-        : std::vector<SweepInput>{SweepInput::Reynolds, SweepInput::Prandtl};
-    for (SweepInput in : offered)
+    for (physics::SweepInput in : offered)
         variable->addItem(fromView(physics::nameOf(in)), static_cast<int>(in));
+    // The input chosen before stays chosen where it is still offered.
+    variable->setCurrentIndex(std::max(0, variable->findData(static_cast<int>(before))));
     suggestRange();
 }
 
 physics::SweepInput SweepWindow::chosen() const
 {
     return static_cast<physics::SweepInput>(variable->currentData().toInt());
-}
-
-physics::Unit SweepWindow::unitOfChosen() const
-{
-    using physics::SweepInput;
-    switch (chosen()) {
-    case SweepInput::Velocity: return current.velocityUnit;
-    case SweepInput::Length: return current.lengthUnit;
-    case SweepInput::FreeStreamTemperature:
-    case SweepInput::SurfaceTemperature: return current.problem.temperatureUnit;
-    case SweepInput::Pressure: return current.problem.pressureUnit;
-    case SweepInput::Reynolds:
-    case SweepInput::Prandtl: break;
-    }
-    return physics::Unit{physics::Quantity::Velocity, {}, 1.0, 0.0};
 }
 
 void SweepWindow::suggestRange()
@@ -175,6 +171,7 @@ void SweepWindow::suggestRange()
     case SweepInput::Prandtl: around(current.calculator.prandtl, 0.7, 10.0); break;
     case SweepInput::Velocity: around(p.velocity, 1.0, 10.0); break;
     case SweepInput::Length: around(p.length, 0.01, 10.0); break;
+    case SweepInput::HeatFlux: around(p.heatFlux, 1000.0, 10.0); break;
     case SweepInput::Pressure: around(p.pressure, physics::si::atmosphere, 2.0); break;
     case SweepInput::FreeStreamTemperature:
     case SweepInput::SurfaceTemperature: {
@@ -187,10 +184,10 @@ void SweepWindow::suggestRange()
         break;
     }
     }
-    const physics::Unit unit = unitOfChosen();
-    const QSignalBlocker b1(scale);
-    from->setText(plain(physics::fromSI(unit, lo)));
-    to->setText(plain(physics::fromSI(unit, hi)));
+    const physics::Unit unit = unitOf(in, current);
+    const QSignalBlocker block(scale);
+    from->setText(shown(physics::fromSI(unit, lo)));
+    to->setText(shown(physics::fromSI(unit, hi)));
     scale->setCurrentIndex(logarithmic ? 1 : 0);
     recompute();
 }
@@ -200,120 +197,60 @@ void SweepWindow::recompute()
     const auto a = parse(from->text());
     const auto b = parse(to->text());
     const bool logarithmic = scale->currentIndex() == 1;
-    shown = physics::SweepTable{};
+    physics::Sweep sweep;
     if (!a || !b) {
         status->setText(tr("Enter the start and end values as numbers."));
     } else if (logarithmic && !(*a > 0.0 && *b > 0.0)) {
         status->setText(tr("A logarithmic sweep needs start and end values above zero."));
+    } else if (steps->value() > physics::maxSweepSteps) {
+        status->setText(tr("Choose at most %1 steps.").arg(QLocale(QLocale::English).toString(physics::maxSweepSteps)));
     } else {
         status->clear();
-        const physics::Unit unit = unitOfChosen();
-        const std::vector<double> values = physics::spacedValues(physics::toSI(unit, *a), physics::toSI(unit, *b),
-                                                                 steps->value(), logarithmic);
-        shown = physical ? physics::sweep(current.problem, chosen(), values)
-                         : physics::sweep(current.problem.selection, current.calculator, chosen(), values);
-        if (shown.columns.empty())
+        const physics::Unit unit = unitOf(chosen(), current);
+        std::vector<double> values = physics::spacedValues(physics::toSI(unit, *a), physics::toSI(unit, *b),
+                                                           steps->value(), logarithmic);
+        sweep = current.physical()
+            ? physics::Sweep(current.problem, chosen(), std::move(values))
+            : physics::Sweep(current.problem.selection, current.calculator, chosen(), std::move(values));
+        if (sweep.columns().empty())
             status->setText(tr("Choose a case the calculator evaluates to sweep its correlations."));
     }
     status->setVisible(!status->text().isEmpty());
-    fillTable();
-}
-
-QStringList SweepWindow::header() const
-{
-    QStringList h;
-    const physics::Unit unit = unitOfChosen();
-    QString first = fromView(physics::nameOf(chosen()));
-    if (!unit.symbol.empty())
-        first += QStringLiteral(" (%1)").arg(fromView(unit.symbol));
-    h << first;
-    for (const physics::SweepColumn &c : shown.columns) {
-        const QString label = QString::fromStdString(c.label);
-        h << tr("%1 Nu").arg(label);
-        if (shown.physical)
-            h << tr("%1 h (%2)").arg(label, fromView(current.heatTransferCoefficientUnit.symbol));
-    }
-    return h;
-}
-
-std::vector<std::optional<double>> SweepWindow::shownValues(const physics::SweepRow &row) const
-{
-    std::vector<std::optional<double>> values{physics::fromSI(unitOfChosen(), row.value)};
-    for (const physics::SweepCell &cell : row.cells) {
-        values.push_back(cell.nusselt);
-        if (shown.physical)
-            values.push_back(cell.h ? std::optional(physics::fromSI(current.heatTransferCoefficientUnit, *cell.h))
-                                    : std::nullopt);
-    }
-    return values;
-}
-
-void SweepWindow::fillTable()
-{
-    const bool any = !shown.columns.empty();
-    const QStringList h = any ? header() : QStringList();
-    grid->setUpdatesEnabled(false);
-    grid->clear();
-    grid->setColumnCount(static_cast<int>(h.size()));
-    grid->setRowCount(any ? static_cast<int>(shown.rows.size()) : 0);
-    grid->setHorizontalHeaderLabels(h);
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        const physics::SweepRow &row = shown.rows[static_cast<std::size_t>(r)];
-        const std::vector<std::optional<double>> values = shownValues(row);
-        auto *first = new QTableWidgetItem(plain(*values[0]));
-        if (!row.refusal.empty()) {
-            first->setToolTip(QString::fromStdString(row.refusal));
-            first->setData(Qt::AccessibleDescriptionRole, QString::fromStdString(row.refusal));
-        }
-        grid->setItem(r, 0, first);
-        for (std::size_t c = 1; c < values.size(); ++c) {
-            const std::optional<double> &v = values[c];
-            const std::vector<std::string> &outside = row.cells[(c - 1) / (shown.physical ? 2 : 1)].outside;
-            auto *item = new QTableWidgetItem(v ? plain(*v) : QString());
-            if (v && !outside.empty()) {
-                QStringList why;
-                for (const std::string &sentence : outside)
-                    why << QString::fromStdString(sentence);
-                item->setText(item->text() + outsideMark);
-                QFont italic = item->font();
-                italic.setItalic(true);
-                item->setFont(italic);
-                item->setToolTip(why.join(QStringLiteral("; ")));
-                item->setData(Qt::AccessibleDescriptionRole, tr("outside the published range: %1").arg(item->toolTip()));
-            } else if (!v) {
-                item->setData(Qt::AccessibleDescriptionRole, tr("no value"));
-            }
-            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            grid->setItem(r, static_cast<int>(c), item);
-        }
-    }
-    grid->setUpdatesEnabled(true);
-    copyButton->setEnabled(grid->rowCount() > 0);
-    saveButton->setEnabled(grid->rowCount() > 0);
-}
-
-QString SweepWindow::separated(QChar separator) const
-{
-    if (shown.columns.empty())
-        return {};
-    QStringList lines;
-    QStringList h = header();
-    if (separator == QLatin1Char(','))
-        for (QString &s : h)
-            s = csvField(s);
-    lines << h.join(separator);
-    for (const physics::SweepRow &row : shown.rows) {
-        QStringList cells;
-        for (const std::optional<double> &v : shownValues(row))
-            cells << (v ? plain(*v) : QString());
-        lines << cells.join(separator);
-    }
-    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    note->setText(sweep.fixedProperties()
+                      ? tr("The fluid keeps the properties typed for it at every step: Re, Pr and Nu do not "
+                           "change with the %1.")
+                            .arg(fromView(physics::nameOf(chosen())).toLower())
+                      : QString());
+    note->setVisible(!note->text().isEmpty());
+    model->reset(std::move(sweep), current);
+    copyButton->setEnabled(model->rowCount() > 0);
+    saveButton->setEnabled(model->rowCount() > 0);
 }
 
 void SweepWindow::copy()
 {
-    QApplication::clipboard()->setText(separated(QLatin1Char('\t')));
+    std::string text = model->headerLine('\t') + '\n';
+    for (int r = 0; r < model->rowCount(); ++r)
+        text += model->line(r, '\t') + '\n';
+    QApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+bool SweepWindow::writeCsv(const QString &path, QString *error) const
+{
+    // Line by line, so that a long table never sits in memory whole.
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Text);
+    const auto put = [&](std::string line) {
+        line += '\n';
+        ok = ok && file.write(line.data(), static_cast<qint64>(line.size())) == static_cast<qint64>(line.size());
+    };
+    put(model->headerLine(','));
+    for (int r = 0; r < model->rowCount() && ok; ++r)
+        put(model->line(r, ','));
+    if (ok && file.commit())
+        return true;
+    *error = tr("Could not write %1: %2").arg(path, file.errorString());
+    return false;
 }
 
 void SweepWindow::saveCsv()
@@ -326,11 +263,9 @@ void SweepWindow::saveCsv()
     dialog->setNameFilter(tr("CSV table (*.csv)"));
     dialog->setDefaultSuffix(QStringLiteral("csv"));
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(separated(QLatin1Char(',')).toUtf8()) >= 0
-            && file.commit())
-            return;
-        QMessageBox::warning(this, tr("Save Sweep"), tr("Could not write %1: %2").arg(path, file.errorString()));
+        QString why;
+        if (!writeCsv(path, &why))
+            QMessageBox::warning(this, tr("Save Sweep"), why);
     });
     dialog->open();
 }

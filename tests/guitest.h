@@ -9,7 +9,11 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -160,6 +164,38 @@ inline void typeInto(QLineEdit *edit, const QString &text)
 inline QList<Box> click(QAbstractButton *button)
 {
     return catchBoxes([button] { QTest::mouseClick(button, Qt::LeftButton); });
+}
+
+// The Alt+letter keys of one window that lead to more than one place, one line per key naming
+// its widgets ("Alt+C: &Copy (SweepCopy), S&cale: (SweepScaleLabel)"), and labels that mark a
+// letter without a buddy to take the focus. Walks the labels, buttons (check boxes included)
+// and group boxes the window shows now, not those of windows opened from it. Empty: every
+// mnemonic is the window's only one.
+inline QStringList repeatedMnemonics(QWidget *window)
+{
+    QMap<QString, QStringList> users;
+    QStringList faults;
+    for (QWidget *w : window->findChildren<QWidget *>()) {
+        if (w->window() != window || !w->isVisibleTo(window))
+            continue;
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(w)) {
+            text = label->text();
+            if (!label->buddy() && !QKeySequence::mnemonic(text).isEmpty())
+                faults << QStringLiteral("%1 (%2) has no buddy").arg(text, w->objectName());
+        } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
+            text = button->text();
+        } else if (auto *group = qobject_cast<QGroupBox *>(w)) {
+            text = group->title();
+        }
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty())
+            users[key.toString()] << QStringLiteral("%1 (%2)").arg(text, w->objectName());
+    }
+    for (auto it = users.cbegin(); it != users.cend(); ++it)
+        if (it.value().size() > 1)
+            faults << it.key() + QStringLiteral(": ") + it.value().join(QStringLiteral(", "));
+    return faults;
 }
 
 } // namespace guitest

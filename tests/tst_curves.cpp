@@ -1,35 +1,23 @@
-// The plot's curves and the sweep's table without widgets: which correlations a case draws, where
-// each is solid (inside its published range) and dashed, and the values, checked against the
-// published formulas written out here (Incropera & DeWitt's tables and relations), not against
-// the program's own functions.
+// The plot's curves without widgets: which correlations a case draws, where each is solid (inside
+// its published range) and dashed, over which Re and velocities, and the values, checked against
+// the published formulas written out here (Incropera & DeWitt's tables and relations) and the
+// reference properties, not against the program's own functions.
 
 #include "curves.h"
 #include "publishedcylinder.h"
-#include "sweep.h"
+#include "textbookcases.h"
 
 #include <QtTest>
 
 #include <cmath>
 #include <functional>
+#include <limits>
 
 using namespace nusselt;
 using namespace nusselt::physics;
+using namespace textbook;
 
 namespace {
-
-const Selection cylinder = selectionFromCodes(2, 0, 0, 0, 0);
-const Selection laminarPlate = selectionFromCodes(1, 1, 1, 1, 0);
-const Selection mixedPlate = selectionFromCodes(1, 1, 3, 1, 0);
-
-Inputs dimensionless(double re, double pr, double prs = 0.0)
-{
-    Inputs in;
-    in.reynolds = re;
-    in.prandtl = pr;
-    if (prs > 0.0)
-        in.prandtlSurface = prs;
-    return in;
-}
 
 bool nearBandEdge(double re)
 {
@@ -66,9 +54,10 @@ private slots:
     void coefficientCurvesNeedACompleteProblem();
     void spacedValuesEndExactly_data();
     void spacedValuesEndExactly();
-    void sweepOfReMatchesPublishedValuesAndMarksOutside();
-    void sweepOfPrAcrossPointSixChangesTheLaminarRelation();
-    void physicalSweepRefusesRowsItCannotEvaluate();
+    void velocityAxisSpansEachCorrelationsPublishedRange_data();
+    void velocityAxisSpansEachCorrelationsPublishedRange();
+    void spanOfOnePointDrawsOnlyTheMarker_data();
+    void spanOfOnePointDrawsOnlyTheMarker();
 };
 
 void CurvesTest::cylinderDrawsItsFourCorrelationsInOrder()
@@ -206,7 +195,7 @@ void CurvesTest::physicalCurvesKeepPropertiesAndScaleReWithVelocity()
     p.surfaceTemperature = 128.4 + 273.15;
     const Evaluation e = evaluate(p);
     QVERIFY(e.messages.empty());
-    const auto curves = coefficientCurves(p, e, 60);
+    const auto curves = coefficientCurves(p, e, *velocitySpan(p, e), 60);
     QCOMPARE(curves.size(), std::size_t(4));
     for (const Curve &c : curves) {
         QVERIFY(c.marker);
@@ -252,23 +241,13 @@ void CurvesTest::physicalCurvesKeepPropertiesAndScaleReWithVelocity()
     QVERIFY(!nusseltCurves(dimensionless, reynoldsSpan(dimensionless), 20).front().marker->h);
 }
 
-Problem cylinderInAir()
-{
-    Problem p;
-    p.selection = cylinder;
-    p.velocity = 10.0;
-    p.length = 0.0127;
-    p.freeStreamTemperature = 299.35;
-    p.surfaceTemperature = 401.55;
-    return p;
-}
-
 void CurvesTest::coefficientCurvesFollowHilpertsPowerOfVelocity()
 {
     // In Hilpert's band 4000 < Re <= 40000, Nu = 0.193 Re^0.618 Pr^1/3 with properties fixed by the
     // temperatures: h grows as V^0.618 from its value at the operating point.
     const Problem p = cylinderInAir();
-    const auto curves = coefficientCurves(p, evaluate(p), 80);
+    const Evaluation e = evaluate(p);
+    const auto curves = coefficientCurves(p, e, *velocitySpan(p, e), 80);
     const Curve *hilpert = find(curves, "Hilpert");
     QVERIFY(hilpert && hilpert->marker);
     int checked = 0;
@@ -302,7 +281,9 @@ void CurvesTest::coefficientCurvesNeedACompleteProblem()
     case 2: p.surfaceTemperature.reset(); break;
     default: p.selection = Selection{}; break;
     }
-    QVERIFY(coefficientCurves(p, evaluate(p), 40).empty());
+    const Evaluation e = evaluate(p);
+    QVERIFY(!velocitySpan(p, e));
+    QVERIFY(coefficientCurves(p, e, Span{1.0, 100.0}, 40).empty());
 }
 
 void CurvesTest::spacedValuesEndExactly_data()
@@ -332,69 +313,78 @@ void CurvesTest::spacedValuesEndExactly()
                  qPrintable(QString::number(v[std::size_t(i)])));
 }
 
-void CurvesTest::sweepOfReMatchesPublishedValuesAndMarksOutside()
+void CurvesTest::velocityAxisSpansEachCorrelationsPublishedRange_data()
 {
-    const auto t = sweep(cylinder, dimensionless(1, 0.7, 0.7), SweepInput::Reynolds,
-                         spacedValues(0.1, 1e7, 9, true));
-    QCOMPARE(t.columns.size(), std::size_t(4));
-    QCOMPARE(t.rows.size(), std::size_t(9));
-    for (const SweepRow &row : t.rows) {
-        const double re = row.value;
-        const SweepCell &hilpert = row.cells[1];
-        const SweepCell &zhukauskas = row.cells[3];
-        if (re >= 0.4 && re <= 4e5) {
-            QVERIFY(hilpert.nusselt);
-            QVERIFY(std::abs(*hilpert.nusselt / published::hilpert(re, 0.7) - 1) < 1e-9);
-            QVERIFY(hilpert.outside.empty());
-        } else {
-            QVERIFY(!hilpert.nusselt);
+    // The velocity axis of h against V runs from the lowest to the highest velocity at which a
+    // correlation of the case reaches a finite bound of its published Re range (or a tenth and ten
+    // times the operating velocity, where that lies further out), each at its own Re = V D / ν:
+    // Zhukauskas and Whitaker take ν at T∞, the others at the film temperature. ν from
+    // python3-iapws (air; water IAPWS-95).
+    QTest::addColumn<Problem>("problem");
+    QTest::addColumn<double>("lowest");
+    QTest::addColumn<double>("highest");
+    // Hilpert from Re 0.4 at T_f = 350.45 K; Zhukauskas up to 10^6 at T∞ = 299.35 K.
+    QTest::newRow("cylinder in air") << inAir(cylinder, 10.0, 0.0127, 299.35, 401.55) << 0.4 * air::nuFilm350 / 0.0127
+                                     << 1e6 * air::nu299 / 0.0127;
+    Problem water = inAir(cylinder, 0.5, 0.0127, 293.15, 313.15);
+    water.fluid = FluidChoice::Water;
+    QTest::newRow("cylinder in water") << water << 2.521906472826404e-05 << 79.00748657632013;
+    // Whitaker 3.5 to 7.6·10^4, at T∞, around Re 637.
+    QTest::newRow("sphere in air") << inAir(selectionFromCodes(3, 0, 0, 0, 1), 1.0, 0.01, 299.35, 401.55)
+                                   << 3.5 * air::nu299 / 0.01 << 7.6e4 * air::nu299 / 0.01;
+    // The laminar plate's range has no lower Re bound and ends at 5·10^5 (17.0 m/s), below ten
+    // times the operating 5 m/s: a decade either side of it.
+    QTest::newRow("laminar plate in air") << inAir(laminarPlate, 5.0, 0.5, 293.15, 333.15) << 0.5 << 50.0;
+}
+
+void CurvesTest::velocityAxisSpansEachCorrelationsPublishedRange()
+{
+    QFETCH(Problem, problem);
+    QFETCH(double, lowest);
+    QFETCH(double, highest);
+    const Evaluation e = evaluate(problem);
+    QVERIFY(e.messages.empty());
+    const std::optional<Span> span = velocitySpan(problem, e);
+    QVERIFY(span);
+    double first = std::numeric_limits<double>::infinity(), last = 0.0;
+    for (const Curve &c : coefficientCurves(problem, e, *span, 60))
+        for (const Segment &s : c.segments) {
+            first = std::min(first, s.points.front().x);
+            last = std::max(last, s.points.back().x);
         }
-        QVERIFY(std::abs(*row.cells[2].nusselt / published::churchillBernstein(re, 0.7) - 1) < 1e-9);
-        // Zhukauskas holds from Re 1 to 10^6.
-        QCOMPARE(zhukauskas.outside.empty(), re >= 1 && re <= 1e6);
-        if (re <= 1e6)
-            QVERIFY(std::abs(*zhukauskas.nusselt / published::zhukauskas(re, 0.7, 0.7) - 1) < 1e-9);
+    // The tables interpolate the formulations within 0.006 %.
+    QVERIFY2(std::abs(first / lowest - 1) < 1e-4, qPrintable(QString::number(first, 'g', 10)));
+    QVERIFY2(std::abs(last / highest - 1) < 1e-4, qPrintable(QString::number(last, 'g', 10)));
+}
+
+void CurvesTest::spanOfOnePointDrawsOnlyTheMarker_data()
+{
+    QTest::addColumn<double>("at");
+    QTest::newRow("at the operating point") << 6000.0;
+    QTest::newRow("on Hilpert's upper bound") << 4e5;
+    QTest::newRow("where Hilpert has no value") << 0.1;
+}
+
+void CurvesTest::spanOfOnePointDrawsOnlyTheMarker()
+{
+    // One point is no line: no runs, the operating point still marked at its published value.
+    QFETCH(double, at);
+    const auto op = operatingPoints(cylinder, dimensionless(6000, 0.7, 0.7));
+    const auto curves = nusseltCurves(op, Span{at, at}, 50);
+    QCOMPARE(curves.size(), std::size_t(4));
+    for (const Curve &c : curves) {
+        QCOMPARE(c.segments.size(), std::size_t(0));
+        QVERIFY(c.marker);
+        QCOMPARE(c.marker->x, 6000.0);
     }
-    QVERIFY(t.rows.back().cells[3].outside.front().find("above the Zhukauskas range") != std::string::npos);
-}
-
-void CurvesTest::sweepOfPrAcrossPointSixChangesTheLaminarRelation()
-{
-    const auto t = sweep(laminarPlate, dimensionless(1e5, 0.1), SweepInput::Prandtl, {0.1, 0.7});
-    QStringList labels;
-    for (const SweepColumn &c : t.columns)
-        labels << QString::fromStdString(c.label);
-    QCOMPARE(labels, (QStringList{"Churchill-Ozoe, local", "Churchill-Ozoe, average", "Laminar plate, local",
-                                  "Laminar plate, average"}));
-    // Pr 0.7: 0.332 Re^1/2 Pr^1/3 locally, twice that on average; no Churchill-Ozoe value.
-    const SweepRow &second = t.rows[1];
-    QVERIFY(!second.cells[0].nusselt);
-    QVERIFY(std::abs(*second.cells[2].nusselt / (0.332 * std::sqrt(1e5) * std::cbrt(0.7)) - 1) < 1e-9);
-    QVERIFY(std::abs(*second.cells[3].nusselt / (0.664 * std::sqrt(1e5) * std::cbrt(0.7)) - 1) < 1e-9);
-    // Pr 0.1, Churchill-Ozoe: 0.3387 Re^1/2 Pr^1/3 / [1 + (0.0468/Pr)^2/3]^1/4.
-    const double co = 0.3387 * std::sqrt(1e5) * std::cbrt(0.1) / std::pow(1 + std::pow(0.0468 / 0.1, 2.0 / 3.0), 0.25);
-    QVERIFY(std::abs(*t.rows[0].cells[0].nusselt / co - 1) < 1e-9);
-    QVERIFY(!t.rows[0].cells[2].nusselt);
-}
-
-void CurvesTest::physicalSweepRefusesRowsItCannotEvaluate()
-{
-    Problem p;
-    p.selection = cylinder;
-    p.velocity = 10.0;
-    p.length = 0.0127;
-    p.freeStreamTemperature = 299.35;
-    p.surfaceTemperature = 401.55;
-    // A velocity sweep through zero: the rows at -1 and 0 m/s are refused, the others have h.
-    const auto t = sweep(p, SweepInput::Velocity, {-1.0, 0.0, 8.0, 10.0});
-    QCOMPARE(t.rows.size(), std::size_t(4));
-    QVERIFY(!t.rows[0].refusal.empty());
-    QVERIFY(!t.rows[1].refusal.empty());
-    QVERIFY(t.rows[2].refusal.empty());
-    QCOMPARE(t.columns.size(), std::size_t(4));
-    // Re about 4900 and 6100, both in Hilpert's band 4000 to 40000 where h grows as V^0.618.
-    const double h8 = *t.rows[2].cells[1].h, h10 = *t.rows[3].cells[1].h;
-    QVERIFY(std::abs(h10 / h8 - std::pow(10.0 / 8.0, 0.618)) < 1e-9);
+    QVERIFY(std::abs(find(curves, "Hilpert")->marker->y / published::hilpert(6000, 0.7) - 1) < 1e-12);
+    // The same for h against V over a single velocity.
+    const Problem p = cylinderInAir();
+    const Evaluation e = evaluate(p);
+    for (const Curve &c : coefficientCurves(p, e, Span{at / 600, at / 600}, 50)) {
+        QCOMPARE(c.segments.size(), std::size_t(0));
+        QCOMPARE(c.marker->x, 10.0);
+    }
 }
 
 QTEST_GUILESS_MAIN(CurvesTest)

@@ -1,16 +1,17 @@
 // The plot module as the Flow Conditions window uses it: loaded through the plot API, fed a case,
-// and then read back from the chart's own series objects (names, pen styles, points), its
-// exports parsed as files, and its sweep window driven as a user does. Expected values are the
-// published correlations written out here, and the command line's batch answers.
+// and then read back from the chart's own series objects (names, pen styles, points) and axes,
+// its exports parsed as files, its fields and keys used as a user does. Expected values are the
+// published correlations written out here and the reference properties.
 
-#include "guitest.h"
-#include "plotpanel.h"
+#include "plottest.h"
 #include "publishedcylinder.h"
+#include "textbookcases.h"
 
 #include <QAbstractItemView>
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QLegend>
 #include <QLegendMarker>
@@ -18,8 +19,9 @@
 #include <QLogValueAxis>
 #include <QProcess>
 #include <QScatterSeries>
+#include <QHeaderView>
 #include <QSpinBox>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QToolTip>
 #include <QXmlStreamReader>
@@ -29,29 +31,12 @@
 
 using namespace nusselt;
 
+Q_DECLARE_METATYPE(nusselt::plot::PlotInputs)
+
+using plottest::cylinderAt;
+using plottest::cylinderInAir;
+
 namespace {
-
-plot::PlotInputs cylinderAt(double re)
-{
-    plot::PlotInputs in;
-    in.problem.selection = selectionFromCodes(2, 0, 0, 0, 0);
-    in.calculator.reynolds = re;
-    in.calculator.prandtl = 0.7;
-    in.calculator.prandtlSurface = 0.7;
-    return in;
-}
-
-// Air across a 12.7 mm cylinder at 10 m/s, 26.2 °C, surface at 128.4 °C, evaluated as the window does.
-plot::PlotInputs cylinderInAir()
-{
-    plot::PlotInputs in = cylinderAt(6000);
-    in.problem.velocity = 10.0;
-    in.problem.length = 0.0127;
-    in.problem.freeStreamTemperature = 26.2 + 273.15;
-    in.problem.surfaceTemperature = 128.4 + 273.15;
-    in.evaluation = physics::evaluate(in.problem);
-    return in;
-}
 
 QChart *chartOf(plot::PlotPanel &panel)
 {
@@ -103,9 +88,13 @@ private slots:
     void exportsParse();
     void exportRefusesWhatItCannotWrite_data();
     void exportRefusesWhatItCannotWrite();
-    void sweepTableAgreesWithTheCommandLineAndCopies();
-    void sweepReadsNumbersAsEveryWindowDoes_data();
-    void sweepReadsNumbersAsEveryWindowDoes();
+    void exportRepeatsNoPoint_data();
+    void exportRepeatsNoPoint();
+    void everyAltKeyLeadsToOnePlace_data();
+    void everyAltKeyLeadsToOnePlace();
+    void typedAxisEnds_data();
+    void typedAxisEnds();
+    void typedEndsStayWithTheirView();
     void cleanup();
 
 private:
@@ -121,13 +110,8 @@ void PlotTest::initTestCase()
     QVERIFY(!plot::createPlotPanel(&host, &error, {QStringLiteral("/nonexistent")}));
     QVERIFY(error.contains(QStringLiteral("could not be loaded")));
 
-    panel = plot::createPlotPanel(&host, &error, {QStringLiteral(NUSSELT_PLOT_BUILD_DIR)});
-    QVERIFY2(panel, qPrintable(error));
-    auto *layout = new QVBoxLayout(&host);
-    layout->addWidget(panel->widget());
-    host.resize(800, 560);
-    host.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    panel = plottest::loadInto(host);
+    QVERIFY(panel);
 }
 
 void PlotTest::cleanup()
@@ -225,6 +209,16 @@ void PlotTest::userSwitchesToHAgainstVelocity()
     // The textbook's worked example of this cylinder: h ≈ 88 W/(m²·K) by Hilpert.
     QVERIFY(std::abs(hilpert.marker->at(0).y() / 88.2 - 1) < 0.02);
     QTRY_COMPARE(legendLabels(chart).size(), 4);
+    // In ft/s the axis runs from Hilpert's Re 0.4 at the film temperature to Zhukauskas's 10^6 at
+    // T∞, each Re = V D / ν with ν from the reference formulation.
+    plot::PlotInputs feet = cylinderInAir();
+    feet.velocityUnit = *physics::findUnit(physics::Quantity::Velocity, "ft/s");
+    panel->setInputs(feet);
+    QCOMPARE(chart->axes()[0]->titleText(), QStringLiteral("Velocity V (ft/s)"));
+    auto *axis = qobject_cast<QLogValueAxis *>(chart->axes()[0]);
+    QVERIFY(std::abs(axis->min() / (0.4 * textbook::air::nuFilm350 / 0.0127 / 0.3048) - 1) < 1e-4);
+    QVERIFY(std::abs(axis->max() / (1e6 * textbook::air::nu299 / 0.0127 / 0.3048) - 1) < 1e-4);
+    QCOMPARE(drawn(chart, "Hilpert").marker->at(0).x(), 10.0 / 0.3048);
     QVERIFY(guitest::choose(mode, QStringLiteral("Nu against Re")));
     QCOMPARE(chart->axes()[0]->titleText(), QStringLiteral("Reynolds number Re"));
 }
@@ -311,7 +305,8 @@ void PlotTest::exportsParse()
             continue;
         const double re = cells[1].toDouble();
         // Band edges (4, 40, 4000, 40000) belong to the lower band as tabulated.
-        QVERIFY2(std::abs(cells[2].toDouble() / published::hilpert(re, 0.7) - 1) < 1e-8, qPrintable(line));
+        // Every digit written: the file's Nu is the published one at the file's Re.
+        QVERIFY2(std::abs(cells[2].toDouble() / published::hilpert(re, 0.7) - 1) < 1e-13, qPrintable(line));
         QCOMPARE(cells[3], QStringLiteral("yes"));
         ++hilpertRows;
     }
@@ -341,126 +336,162 @@ void PlotTest::exportRefusesWhatItCannotWrite()
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void PlotTest::sweepTableAgreesWithTheCommandLineAndCopies()
+void PlotTest::exportRepeatsNoPoint_data()
 {
-    watchdog = new guitest::ModalWatchdog;
-    panel->setInputs(cylinderAt(6000));
-    QTest::mouseClick(panel->widget()->findChild<QPushButton *>(QStringLiteral("PlotSweep")), Qt::LeftButton);
-    QDialog *sweep = panel->widget()->findChild<QDialog *>(QStringLiteral("SweepWindow"));
-    QVERIFY(sweep);
-    QTRY_VERIFY(sweep->isVisible());
-    QVERIFY(!sweep->isModal());
-
-    // Re from 0.1 to 10^7 in 9 logarithmic steps: one per decade.
-    auto *from = sweep->findChild<QLineEdit *>(QStringLiteral("SweepFrom"));
-    auto *to = sweep->findChild<QLineEdit *>(QStringLiteral("SweepTo"));
-    auto *steps = sweep->findChild<QSpinBox *>(QStringLiteral("SweepSteps"));
-    guitest::typeInto(from, QStringLiteral("0.1"));
-    QTest::keyClick(from, Qt::Key_Return);
-    guitest::typeInto(to, QStringLiteral("1e7"));
-    QTest::keyClick(to, Qt::Key_Return);
-    steps->setFocus();
-    QTest::keyClick(steps, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(steps, QStringLiteral("9"));
-    QVERIFY(guitest::choose(sweep->findChild<QComboBox *>(QStringLiteral("SweepScale")), QStringLiteral("Logarithmic")));
-
-    auto *table = sweep->findChild<QTableWidget *>(QStringLiteral("SweepTable"));
-    QCOMPARE(table->rowCount(), 9);
-    QStringList header;
-    for (int c = 0; c < table->columnCount(); ++c)
-        header << table->horizontalHeaderItem(c)->text();
-    QCOMPARE(header, (QStringList{"Re", "Stagnation point Nu", "Hilpert Nu", "Churchill-Bernstein Nu", "Zhukauskas Nu"}));
-
-    // The same Re through `nusselt batch`: stagnation, Hilpert, Churchill-Bernstein, Zhukauskas.
-    QString input = QStringLiteral("geometry,re,pr,prs\n");
-    for (int r = 0; r < 9; ++r)
-        input += QStringLiteral("cylinder,%1,0.7,0.7\n").arg(table->item(r, 0)->text());
-    QProcess cli;
-    cli.start(QStringLiteral(NUSSELT_CLI), {QStringLiteral("batch")});
-    QVERIFY(cli.waitForStarted());
-    cli.write(input.toUtf8());
-    cli.closeWriteChannel();
-    QVERIFY(cli.waitForFinished());
-    const QStringList answers = QString::fromUtf8(cli.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(answers.size(), 10);
-    const QRegularExpression leadingNumber(QStringLiteral("^([-+0-9.eE]+) "));
-    for (int r = 0; r < 9; ++r) {
-        const QStringList cells = answers[r + 1].split(QLatin1Char(','));
-        for (int c = 0; c < 4; ++c) {
-            const QString shown = table->item(r, c + 1)->text();
-            const QRegularExpressionMatch m = leadingNumber.match(cells[4 + c]);
-            if (!m.hasMatch()) { // "Hilpert Failed": no value in the table either
-                QVERIFY2(shown.isEmpty(), qPrintable(answers[r + 1] + " / " + shown));
-                continue;
-            }
-            const double fromCli = m.captured(1).toDouble();
-            const double fromTable = QString(shown).remove(QStringLiteral(" †")).toDouble();
-            QVERIFY2(std::abs(fromTable / fromCli - 1) < 1e-5, qPrintable(answers[r + 1] + " / " + shown));
-        }
-    }
-
-    // Outside Zhukauskas's range 1 to 10^6: italic, marked, and the reason read out.
-    QTableWidgetItem *belowZhukauskas = table->item(0, 4);
-    QVERIFY(belowZhukauskas->text().endsWith(QStringLiteral(" †")));
-    QVERIFY(belowZhukauskas->font().italic());
-    QVERIFY(belowZhukauskas->toolTip().contains(QStringLiteral("below the Zhukauskas range")));
-    QVERIFY(belowZhukauskas->data(Qt::AccessibleDescriptionRole).toString().contains(QStringLiteral("Zhukauskas")));
-    QTableWidgetItem *inside = table->item(4, 4); // Re 1000
-    QVERIFY(!inside->font().italic());
-    QVERIFY(inside->toolTip().isEmpty());
-
-    // Copy: tab-separated, header first, numbers without the marker.
-    QApplication::clipboard()->clear();
-    QTest::mouseClick(sweep->findChild<QPushButton *>(QStringLiteral("SweepCopy")), Qt::LeftButton);
-    const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    QCOMPARE(copied.size(), 10);
-    QCOMPARE(copied[0], header.join(QLatin1Char('\t')));
-    const QStringList first = copied[1].split(QLatin1Char('\t'));
-    QCOMPARE(first.size(), 5);
-    QCOMPARE(first[0], QStringLiteral("0.1"));
-    QCOMPARE(first[2], QString()); // Hilpert has no value below Re 0.4
-    QVERIFY(std::abs(first[4].toDouble() / (0.75 * std::pow(0.1, 0.4) * std::pow(0.7, 0.37)) - 1) < 1e-5);
-    sweep->close();
+    QTest::addColumn<plot::PlotInputs>("inputs");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<int>("xColumn");
+    QTest::newRow("Nu against Re") << cylinderAt(6000) << "Nu against Re" << 1;
+    QTest::newRow("h against velocity") << cylinderInAir() << "h against velocity" << 3;
 }
 
-void PlotTest::sweepReadsNumbersAsEveryWindowDoes_data()
+void PlotTest::exportRepeatsNoPoint()
 {
-    // The grammar of every number field: a decimal point, no separators, whatever the locale.
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("firstRow"); // empty: refused
-    QTest::newRow("decimal point") << "1.5" << "1.5";
-    QTest::newRow("German decimal comma") << "1,5" << "";
-    QTest::newRow("German thousands") << "1.000,5" << "";
-    QTest::newRow("blanks around, exponent") << " 15e-1 " << "1.5";
-    QTest::newRow("infinity") << "inf" << "";
+    // Each curve's points once, in order along the axis, where its runs meet too.
+    QFETCH(plot::PlotInputs, inputs);
+    QFETCH(QString, view);
+    QFETCH(int, xColumn);
+    panel->setInputs(inputs);
+    auto *mode = panel->widget()->findChild<QComboBox *>(QStringLiteral("PlotMode"));
+    if (mode->currentText() != view)
+        QVERIFY(guitest::choose(mode, view));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("points.csv"));
+    QString error;
+    QVERIFY2(panel->exportTo(path, &error), qPrintable(error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QMap<QString, QList<double>> xs;
+    for (const QString &line : lines.mid(1)) {
+        const QStringList cells = line.split(QLatin1Char(','));
+        xs[cells[0]] << cells[xColumn].toDouble();
+    }
+    QCOMPARE(xs.keys(), (QStringList{"Churchill-Bernstein", "Hilpert", "Stagnation point", "Zhukauskas"}));
+    for (auto it = xs.cbegin(); it != xs.cend(); ++it) {
+        QVERIFY(it.value().size() > 100);
+        for (qsizetype i = 1; i < it.value().size(); ++i)
+            QVERIFY2(it.value()[i] > it.value()[i - 1],
+                     qPrintable(it.key() + QStringLiteral(" repeats %1").arg(it.value()[i], 0, 'g', 17)));
+    }
+    if (mode->currentIndex() != 0)
+        QVERIFY(guitest::choose(mode, QStringLiteral("Nu against Re")));
 }
 
-void PlotTest::sweepReadsNumbersAsEveryWindowDoes()
+void PlotTest::everyAltKeyLeadsToOnePlace_data()
 {
-    QFETCH(QString, typed);
-    QFETCH(QString, firstRow);
-    const QLocale before;
-    QLocale::setDefault(QLocale(QLocale::German));
-    const std::shared_ptr<void> restore(nullptr, [before](void *) { QLocale::setDefault(before); });
+    QTest::addColumn<char>("key");
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("Alt+S") << 'S' << "PlotMode";
+    QTest::newRow("Alt+X") << 'X' << "PlotXFrom";
+    QTest::newRow("Alt+Y") << 'Y' << "PlotYFrom";
+}
+
+void PlotTest::everyAltKeyLeadsToOnePlace()
+{
+    QFETCH(char, key);
+    QFETCH(QString, focused);
+    panel->setInputs(cylinderInAir());
+    QApplication::setActiveWindow(&host);
+    QVERIFY(QTest::qWaitForWindowActive(&host));
+    QCOMPARE(guitest::repeatedMnemonics(&host), QStringList());
+    QTest::keyClick(&host, Qt::Key(key), Qt::AltModifier);
+    QVERIFY(QApplication::focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), focused);
+}
+
+void PlotTest::typedAxisEnds_data()
+{
+    // Nu against Re of the cylinder at Re 6000: automatically from Hilpert's Re 0.4 to
+    // Zhukauskas's 10^6, and Nu (0.45 to 1022) within whole decades, 0.1 to 10^4.
+    QTest::addColumn<QStringList>("typed"); // X from, X to, Y from, Y to
+    QTest::addColumn<QList<double>>("ranges"); // x min, x max, y min, y max
+    QTest::addColumn<QStringList>("messages"); // beside each field
+    const QString notNumber = QStringLiteral("Not a number: type one (1e5, 0.25), or nothing for the automatic end");
+    const QString logAxis = QStringLiteral("The axis is logarithmic: type a number above zero");
+    const QList<double> automatic{0.4, 1e6, 0.1, 1e4};
+    QTest::newRow("blank: automatic") << QStringList{"", "", "", ""} << automatic << QStringList{"", "", "", ""};
+    QTest::newRow("both ends of both axes") << QStringList{"10", "1e5", "1", "1000"} << QList<double>{10, 1e5, 1, 1000}
+                                            << QStringList{"", "", "", ""};
+    // From Re 100 the lowest Nu (Zhukauskas, 4.5) is above 1.
+    QTest::newRow("one end, blanks around it") << QStringList{" 100 ", "", "", ""} << QList<double>{100, 1e6, 1, 1e4}
+                                               << QStringList{"", "", "", ""};
+    QTest::newRow("not a number") << QStringList{"abc", "", "", ""} << automatic
+                                  << QStringList{notNumber, "", "", ""};
+    QTest::newRow("decimal comma") << QStringList{"", "", "1,5", ""} << automatic << QStringList{"", "", notNumber, ""};
+    QTest::newRow("infinite") << QStringList{"", "inf", "", ""} << automatic << QStringList{"", notNumber, "", ""};
+    QTest::newRow("zero on a log axis") << QStringList{"0", "", "", ""} << automatic << QStringList{logAxis, "", "", ""};
+    QTest::newRow("negative") << QStringList{"", "", "", "-5"} << automatic << QStringList{"", "", "", logAxis};
+    QTest::newRow("a span of one point") << QStringList{"1000", "1000", "", ""} << automatic
+                                         << QStringList{"", "Type an upper end above the lower end", "", ""};
+    QTest::newRow("lower end past the automatic upper one")
+        << QStringList{"1e7", "", "", ""} << automatic
+        << QStringList{"Above the automatic upper end 10⁶: type an upper end too", "", "", ""};
+    QTest::newRow("upper end under the automatic lower one")
+        << QStringList{"", "", "", "0.01"} << automatic
+        << QStringList{"", "", "", "Below the automatic lower end 0.1: type a lower end too"};
+}
+
+void PlotTest::typedAxisEnds()
+{
+    QFETCH(QStringList, typed);
+    QFETCH(QList<double>, ranges);
+    QFETCH(QStringList, messages);
     watchdog = new guitest::ModalWatchdog;
     panel->setInputs(cylinderAt(6000));
-    QTest::mouseClick(panel->widget()->findChild<QPushButton *>(QStringLiteral("PlotSweep")), Qt::LeftButton);
-    QDialog *sweep = panel->widget()->findChild<QDialog *>(QStringLiteral("SweepWindow"));
-    QVERIFY(sweep);
-    QTRY_VERIFY(sweep->isVisible());
-    auto *from = sweep->findChild<QLineEdit *>(QStringLiteral("SweepFrom"));
-    guitest::typeInto(from, typed);
-    QTest::keyClick(from, Qt::Key_Return);
-    auto *table = sweep->findChild<QTableWidget *>(QStringLiteral("SweepTable"));
-    auto *status = sweep->findChild<QLabel *>(QStringLiteral("SweepStatus"));
-    if (firstRow.isEmpty()) {
-        QCOMPARE(table->rowCount(), 0);
-        QCOMPARE(status->text(), QStringLiteral("Enter the start and end values as numbers."));
-    } else {
-        QCOMPARE(table->item(0, 0)->text(), firstRow);
-        QVERIFY(status->isHidden());
+    const char *const fields[] = {"PlotXFrom", "PlotXTo", "PlotYFrom", "PlotYTo"};
+    for (int i = 0; i < 4; ++i) {
+        auto *edit = panel->widget()->findChild<QLineEdit *>(QLatin1String(fields[i]));
+        guitest::typeInto(edit, typed[i]);
+        QTest::keyClick(edit, Qt::Key_Return);
     }
-    sweep->close();
+    QChart *chart = chartOf(*panel);
+    const auto *x = qobject_cast<QLogValueAxis *>(chart->axes()[0]);
+    const auto *y = qobject_cast<QLogValueAxis *>(chart->axes()[1]);
+    QCOMPARE((QList<double>{x->min(), x->max(), y->min(), y->max()}), ranges);
+    QStringList said;
+    for (const char *field : fields) {
+        const auto *message = panel->widget()->findChild<QLabel *>(QLatin1String(field) + QStringLiteral("Message"));
+        said << (message->isVisible() ? message->text() : QString());
+    }
+    QCOMPARE(said, messages);
+    // The curves are drawn over the span shown: Hilpert's solid run starts where the axis does.
+    const Drawn hilpert = drawn(chart, "Hilpert");
+    QCOMPARE(hilpert.solid.front()->at(0).x(), ranges[0]);
+    for (const char *field : fields) {
+        auto *edit = panel->widget()->findChild<QLineEdit *>(QLatin1String(field));
+        guitest::typeInto(edit, QString());
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+}
+
+void PlotTest::typedEndsStayWithTheirView()
+{
+    // State: the cylinder in air. Action: X from 100 in Nu against Re, then 1 in h against
+    // velocity, then back. Expected: each view keeps its own ends, in its own quantity.
+    watchdog = new guitest::ModalWatchdog;
+    panel->setInputs(cylinderInAir());
+    auto *mode = panel->widget()->findChild<QComboBox *>(QStringLiteral("PlotMode"));
+    auto *from = panel->widget()->findChild<QLineEdit *>(QStringLiteral("PlotXFrom"));
+    const auto *x = qobject_cast<QLogValueAxis *>(chartOf(*panel)->axes()[0]);
+    guitest::typeInto(from, QStringLiteral("100"));
+    QTest::keyClick(from, Qt::Key_Return);
+    QCOMPARE(x->min(), 100.0);
+    QVERIFY(guitest::choose(mode, QStringLiteral("h against velocity")));
+    QCOMPARE(from->text(), QString());
+    guitest::typeInto(from, QStringLiteral("1"));
+    QTest::keyClick(from, Qt::Key_Return);
+    QCOMPARE(x->min(), 1.0);
+    QVERIFY(guitest::choose(mode, QStringLiteral("Nu against Re")));
+    QCOMPARE(from->text(), QStringLiteral("100"));
+    QCOMPARE(x->min(), 100.0);
+    QVERIFY(guitest::choose(mode, QStringLiteral("h against velocity")));
+    QCOMPARE(from->text(), QStringLiteral("1"));
+    guitest::typeInto(from, QString());
+    QTest::keyClick(from, Qt::Key_Return);
+    QVERIFY(guitest::choose(mode, QStringLiteral("Nu against Re")));
+    guitest::typeInto(from, QString());
+    QTest::keyClick(from, Qt::Key_Return);
 }
 
 NUSSELT_GUI_TEST_MAIN(PlotTest)
