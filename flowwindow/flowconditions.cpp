@@ -45,6 +45,7 @@ const TypedField kTypedFields[] = {
     {Field::Pressure, "Pressure", Quantity::Pressure, &physics::Problem::pressure, &physics::CaseFile::pressure},
     {Field::Distance, "Distance", Quantity::Length, &physics::Problem::distance, &physics::CaseFile::distance},
     {Field::HeatStart, "HeatStart", Quantity::Length, &physics::Problem::heatStart, &physics::CaseFile::heatStart},
+    {Field::HeatFlux, "HeatFluxInput", Quantity::HeatFlux, &physics::Problem::heatFlux, &physics::CaseFile::heatFlux},
 };
 
 // The properties of a fluid of one's own, typed in fixed SI units: widgets made here, named as
@@ -112,6 +113,7 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     ui.setupUi(this);
     setModal(false);
 
+    setUpHeatFluxInput();
     for (const TypedField &t : kTypedFields) {
         const QString key = QLatin1String(t.key);
         inputs.try_emplace(t.field, findChild<QLineEdit *>(key + QStringLiteral("Edit")),
@@ -148,6 +150,41 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     // comes with it, once every selector is filled.
     ui.PressureEdit->setText(QString::number(
         physics::fromSI(physics::defaultUnit(Quantity::Pressure), physics::si::atmosphere), 'g', 10));
+}
+
+// The uniform-flux plate is given its heat flux where the other cases take the surface
+// temperature: the same row of the form, one of the two shown.
+void FlowConditions::setUpHeatFluxInput()
+{
+    auto *label = new QLabel(tr("Heat flux &q″"), this);
+    auto *edit = new QLineEdit(this);
+    auto *unit = new QComboBox(this);
+    auto *message = new QLabel(this);
+    label->setObjectName(QStringLiteral("HeatFluxInputLabel"));
+    edit->setObjectName(QStringLiteral("HeatFluxInputEdit"));
+    unit->setObjectName(QStringLiteral("HeatFluxInputUnit"));
+    message->setObjectName(QStringLiteral("HeatFluxInputMessage"));
+    label->setBuddy(edit);
+    edit->setAccessibleName(tr("Heat flux"));
+    unit->setAccessibleName(tr("Heat flux unit"));
+    message->setAccessibleName(tr("Heat flux message"));
+    edit->setMinimumWidth(ui.SurfaceTemperatureEdit->minimumWidth());
+    message->setWordWrap(true);
+    message->setStyleSheet(ui.SurfaceTemperatureMessage->styleSheet());
+    message->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    message->hide();
+    auto *cell = new QVBoxLayout;
+    cell->setSpacing(2);
+    cell->addWidget(edit);
+    cell->addWidget(message);
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    ui.ProblemGrid->getItemPosition(ui.ProblemGrid->indexOf(ui.SurfaceTemperatureLabel), &row, &column, &rowSpan,
+                                    &columnSpan);
+    ui.ProblemGrid->addWidget(label, row, 0);
+    ui.ProblemGrid->addLayout(cell, row, 1);
+    ui.ProblemGrid->addWidget(unit, row, 2);
+    setTabOrder(ui.SurfaceTemperatureUnit, edit);
+    setTabOrder(edit, unit);
 }
 
 void FlowConditions::setUpCustomFields()
@@ -292,6 +329,8 @@ void FlowConditions::showInputs()
     const bool distances = physics::needsDistances(chosen);
     inputs.at(Field::Distance).setShown(distances);
     inputs.at(Field::HeatStart).setShown(distances);
+    inputs.at(Field::SurfaceTemperature).setShown(physics::takesSurfaceTemperature(chosen));
+    inputs.at(Field::HeatFlux).setShown(physics::takesHeatFlux(chosen));
 
     const bool custom = stated.fluid == physics::FluidChoice::Custom;
     const std::vector<Field> needed = physics::customFieldsNeeded(chosen);

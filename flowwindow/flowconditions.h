@@ -55,6 +55,7 @@ public:
 
 private:
     void setUpChoices();
+    void setUpHeatFluxInput();
     void setUpCustomFields();
     // Shows a selection in the boxes; choose() also makes it the calculator's.
     void showChoice(const nusselt::Selection &selection);
