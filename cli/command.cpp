@@ -59,6 +59,7 @@ std::string_view helpOf(Key key)
     case Key::TInf: return "physical: free-stream temperature (26.2C, 299.35K, 79.2F)";
     case Key::TSurface: return "physical: surface temperature";
     case Key::Pressure: return "physical: pressure (101.325kPa, 1atm, 14.7psi, 1bar; default 1 atm)";
+    case Key::HeatFlux: return "physical, uniform-flux plate: heat flux, instead of the surface temperature (500W/m2, 0.5kW/m2)";
     }
     return {};
 }

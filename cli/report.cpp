@@ -255,6 +255,7 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
                  : request.problem.fluid == physics::FluidChoice::Water ? "water"
                                                                         : "custom";
     j["film_temperature_K"] = number(e.filmTemperature);
+    j["mach"] = number(e.mach);
     j["reynolds"] = number(e.reynolds);
     j["prandtl"] = number(e.prandtl);
     if (e.prandtlSurface)
@@ -278,7 +279,8 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
                     {"prandtl", number(r.prandtl)},
                     {"reference_temperature_K", number(referenceTemperature(e, r.reference))},
                     {"h", number(r.heatTransferCoefficient)},
-                    {"heat_flux", number(r.heatFlux)}};
+                    {"heat_flux", number(r.heatFlux)},
+                    {"temperature_difference_K", number(r.temperatureDifference)}};
         if (r.rateKind != physics::RateKind::None) {
             row["heat_rate"] = number(r.heatRate);
             row["heat_rate_unit"] = rateUnit(r.rateKind);
@@ -336,8 +338,12 @@ void writeText(std::string &out, const Request &request, const Answer &a)
         out += shownOr(e.prandtl);
         out += '\n';
         out += "\n";
+        // The uniform-flux plate answers with the surface excess temperature its flux needs.
+        const bool flux = physics::takesHeatFlux(request.problem.selection);
         std::vector<std::vector<std::string>> table{
             {"Correlation", "Kind", "Nu", "h W/(m²·K)", "q'' W/m²", "q"}};
+        if (flux)
+            table.front().insert(table.front().begin() + 5, "Ts - T∞ K");
         for (const physics::Result &r : e.results) {
             std::string rate;
             if (r.rateKind != physics::RateKind::None && r.heatRate)
@@ -345,6 +351,8 @@ void writeText(std::string &out, const Request &request, const Answer &a)
             table.push_back({std::string(r.name), std::string(kindName(r.term.kind)),
                              shownOr(r.nusselt, "fails"), shownOr(r.heatTransferCoefficient),
                              shownOr(r.heatFlux), rate});
+            if (flux)
+                table.back().insert(table.back().begin() + 5, shownOr(r.temperatureDifference));
             for (const std::string &s : r.outsideRange)
                 notes.push_back(std::string(r.name) + ": " + s);
         }

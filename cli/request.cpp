@@ -107,6 +107,8 @@ physics::Quantity quantityOf(Key key)
         return physics::Quantity::Temperature;
     case Key::Pressure:
         return physics::Quantity::Pressure;
+    case Key::HeatFlux:
+        return physics::Quantity::HeatFlux;
     default:
         return physics::Quantity::Length;
     }
@@ -226,7 +228,7 @@ std::optional<Fault> buildRequest(const Given &given, Request &request)
     Selection &s = request.selection;
     s = Selection{Geometry::None};
 
-    const Key physicalKeys[] = {Key::Fluid, Key::Velocity, Key::TInf, Key::TSurface, Key::Pressure};
+    const Key physicalKeys[] = {Key::Fluid, Key::Velocity, Key::TInf, Key::TSurface, Key::Pressure, Key::HeatFlux};
     const Key dimensionlessKeys[] = {Key::Re, Key::Pr, Key::Prs, Key::Mu, Key::Mus};
     const Key *physicalGiven = nullptr;
     for (const Key &k : physicalKeys)
@@ -289,7 +291,14 @@ std::optional<Fault> buildRequest(const Given &given, Request &request)
     else
         return usage(optionName(Key::Fluid) + ": \"" + std::string(fluid) + "\" is not one of air or water");
 
+    // The uniform-flux plate is given its heat flux, every other case its surface temperature.
+    const bool flux = physics::takesHeatFlux(s);
+    if (auto f = notUsed(given, flux ? Key::TSurface : Key::HeatFlux,
+                         flux ? "a plate at uniform heat flux (give --heat-flux)" : "this case (give --t-surface)"))
+        return f;
     physics::Unit temperatureUnit = p.temperatureUnit;
+    if (auto f = readQuantity(given, Key::HeatFlux, p.heatFlux, &p.heatFluxUnit))
+        return f;
     if (auto f = readQuantity(given, Key::Velocity, p.velocity))
         return f;
     if (auto f = readQuantity(given, Key::Length, p.length))

@@ -36,13 +36,15 @@ enum class Key {
     TInf,
     TSurface,
     Pressure,
+    HeatFlux,
 };
-inline constexpr std::size_t keyCount = 18;
+inline constexpr std::size_t keyCount = 19;
 
 // Column names of a batch file; options are these with "--" and dashes for underscores.
 inline constexpr std::array<std::string_view, keyCount> keyNames{
     "geometry", "heat", "flow", "fluid_type", "sphere", "re", "pr", "prs", "mu",
-    "mus", "length", "x", "xi", "fluid", "velocity", "t_inf", "t_surface", "pressure"};
+    "mus", "length", "x", "xi", "fluid", "velocity", "t_inf", "t_surface", "pressure",
+    "heat_flux"};
 
 std::optional<Key> keyNamed(std::string_view name);
 std::string optionName(Key key); // "--fluid-type"
