@@ -6,8 +6,9 @@
 // name to come from a labelling buddy. The dialog's five combo boxes have no labels (the choice
 // itself is the caption), so a screen reader would announce only "Flat Plate", not what is being
 // chosen. This interface reports the accessibleName set in the form, and the current item as the
-// value, as on other platforms. A combo box without an accessibleName keeps the toolkit's
-// behaviour of being named by its current item.
+// value, as on other platforms. It serves every combo box of the program, those of the windows
+// opened from the calculator too; one without an accessibleName keeps the toolkit's behaviour of
+// being named by its current item.
 
 #include <QAccessibleWidget>
 

@@ -54,7 +54,7 @@ ExternalFlow::ExternalFlow(QWidget *parent, Qt::WindowFlags flags)
     //   the first pass used. Marking the combo boxes as shown once makes them keep it.
     // - the push button answers the polish request queued at its creation with a new layout;
     //   by the time that request is delivered, show() has long polished it.
-    // Each choice is announced after its slot (connected by name in setupUi) has run.
+    // Each choice is also announced, after its slot (connected by name in setupUi) has run.
     for (const FormChoice &f : kFormChoices) {
         QComboBox *combo = ui.*f.combo;
         QShowEvent shownOnce;

@@ -166,6 +166,57 @@ inline QList<Box> click(QAbstractButton *button)
     return catchBoxes([button] { QTest::mouseClick(button, Qt::LeftButton); });
 }
 
+// Every line edit of the calculator gets a text of its own, so that any write, clearing
+// included, shows in a snapshot.
+inline void markLineEdits(ExternalFlow &dialog)
+{
+    for (QLineEdit *e : dialog.findChildren<QLineEdit *>())
+        e->setText(QLatin1Char('<') + e->objectName() + QLatin1Char('>'));
+}
+
+// Everything a choice could change in the calculator: enabled states, line-edit and label texts,
+// shown items, and the selection codes.
+inline QMap<QString, QString> snapshot(ExternalFlow &dialog)
+{
+    QMap<QString, QString> s;
+    ExternalFlowTestAccess access(dialog);
+    for (QWidget *w : dialog.findChildren<QWidget *>()) {
+        if (w->objectName().isEmpty() || w->parentWidget() != access.ui().layoutWidget)
+            continue;
+        s[w->objectName() + QStringLiteral(".enabled")] = w->isEnabled() ? QStringLiteral("on") : QStringLiteral("off");
+        if (auto *e = qobject_cast<QLineEdit *>(w))
+            s[w->objectName() + QStringLiteral(".text")] = e->text();
+        if (auto *c = qobject_cast<QComboBox *>(w))
+            s[w->objectName() + QStringLiteral(".shown")] = c->currentText();
+        if (auto *l = qobject_cast<QLabel *>(w))
+            s[w->objectName() + QStringLiteral(".text")] = l->text();
+    }
+    const QList<int> sel = access.selection();
+    s[QStringLiteral("selection")] =
+        QStringLiteral("%1 %2 %3 %4 %5").arg(sel[0]).arg(sel[1]).arg(sel[2]).arg(sel[3]).arg(sel[4]);
+    return s;
+}
+
+// A snapshot as "name.what = value" lines, for comparisons that name what differs.
+inline QStringList lines(const QMap<QString, QString> &snapshot)
+{
+    QStringList out;
+    for (auto it = snapshot.cbegin(); it != snapshot.cend(); ++it)
+        out << it.key() + QStringLiteral(" = ") + it.value();
+    return out;
+}
+
+// The offscreen platform says that it cannot raise windows or grab the keyboard each time a popup
+// opens; that is no finding of a test. Call once, from initTestCase.
+inline void quietOffscreenNotices()
+{
+    static QtMessageHandler next = nullptr;
+    next = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (!text.startsWith(QLatin1String("This plugin does not support")))
+            next(type, context, text);
+    });
+}
+
 // The Alt+letter keys of one window that lead to more than one place, one line per key naming
 // its widgets ("Alt+C: &Copy (SweepCopy), S&cale: (SweepScaleLabel)"), and labels that mark a
 // letter without a buddy to take the focus. Walks the labels, buttons (check boxes included)

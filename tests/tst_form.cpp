@@ -123,15 +123,6 @@ QStringList itemsOf(const QComboBox *combo)
     return items;
 }
 
-// The offscreen platform says that it cannot raise windows or grab the keyboard each time a popup
-// opens; that is no finding of these tests.
-QtMessageHandler qtestHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(QLatin1String("This plugin does not support")))
-        qtestHandler(type, context, text);
-}
-
 QStringList messages;
 void collect(QtMsgType, const QMessageLogContext &, const QString &text)
 {
@@ -167,7 +158,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { qtestHandler = qInstallMessageHandler(quietOffscreen); }
+    void initTestCase() { guitest::quietOffscreenNotices(); }
     void init()
     {
         dialog = std::make_unique<ExternalFlow>();

@@ -5,11 +5,7 @@
 
 #include "guitest.h"
 
-#include <QSignalSpy>
-
 #include <memory>
-
-Q_DECLARE_METATYPE(nusselt::Selection)
 
 namespace {
 
@@ -79,16 +75,6 @@ const QStringList kUnheatedPrompts = {"TurbulantEdit=Choose Laminar or Turbulant
 
 using Sel = QList<int>;
 
-// The offscreen platform says that it cannot raise windows or grab the keyboard each time a popup
-// opens; that is no finding of these tests, so it is kept out of their output.
-QtMessageHandler qtestHandler = nullptr;
-void quietOffscreen(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (text.startsWith(QLatin1String("This plugin does not support")))
-        return;
-    qtestHandler(type, context, text);
-}
-
 } // namespace
 
 class SelectionTest : public QObject
@@ -142,42 +128,6 @@ private:
         return true;
     }
 
-    // Every line edit gets a text of its own, so that any write, clearing included, shows.
-    void markLineEdits()
-    {
-        for (QLineEdit *e : dialog->findChildren<QLineEdit *>())
-            e->setText(QLatin1Char('<') + e->objectName() + QLatin1Char('>'));
-    }
-
-    // Everything a slot could change: enabled states, line-edit texts, shown items, the codes.
-    QMap<QString, QString> snapshot()
-    {
-        QMap<QString, QString> s;
-        for (QWidget *w : dialog->findChildren<QWidget *>()) {
-            if (w->objectName().isEmpty() || w->parentWidget() != access().ui().layoutWidget)
-                continue;
-            s[w->objectName() + QStringLiteral(".enabled")] = w->isEnabled() ? QStringLiteral("on") : QStringLiteral("off");
-            if (auto *e = qobject_cast<QLineEdit *>(w))
-                s[w->objectName() + QStringLiteral(".text")] = e->text();
-            if (auto *c = qobject_cast<QComboBox *>(w))
-                s[w->objectName() + QStringLiteral(".shown")] = c->currentText();
-            if (auto *l = qobject_cast<QLabel *>(w))
-                s[w->objectName() + QStringLiteral(".text")] = l->text();
-        }
-        const Sel sel = access().selection();
-        s[QStringLiteral("selection")] = QStringLiteral("%1 %2 %3 %4 %5")
-                                              .arg(sel[0]).arg(sel[1]).arg(sel[2]).arg(sel[3]).arg(sel[4]);
-        return s;
-    }
-
-    static QStringList lines(const QMap<QString, QString> &m)
-    {
-        QStringList out;
-        for (auto it = m.begin(); it != m.end(); ++it)
-            out << it.key() + QStringLiteral(" = ") + it.value();
-        return out;
-    }
-
     static void addRow(const char *name, const QStringList &prior, const QString &choice,
                        const QString &enabled, const QStringList &writes, const Sel &selection)
     {
@@ -187,7 +137,7 @@ private:
     }
 
 private slots:
-    void initTestCase() { qtestHandler = qInstallMessageHandler(quietOffscreen); }
+    void initTestCase() { guitest::quietOffscreenNotices(); }
 
     void cleanup()
     {
@@ -327,8 +277,8 @@ private slots:
 
         fresh();
         QVERIFY(replay(prior));
-        markLineEdits();
-        const QMap<QString, QString> before = snapshot();
+        guitest::markLineEdits(*dialog);
+        const QMap<QString, QString> before = guitest::snapshot(*dialog);
 
         QMap<QString, QString> expected = before;
         for (int i = 0; i < kColumns.size(); ++i) {
@@ -358,7 +308,7 @@ private slots:
             .arg(selection[0]).arg(selection[1]).arg(selection[2]).arg(selection[3]).arg(selection[4]);
 
         QVERIFY2(apply(choice), qPrintable(choice));
-        QCOMPARE(lines(snapshot()), lines(expected));
+        QCOMPARE(guitest::lines(guitest::snapshot(*dialog)), guitest::lines(expected));
         // No slot ever disables the geometry choice.
         QVERIFY(access().ui().GeometryCombo->isEnabled());
     }
@@ -391,13 +341,13 @@ private slots:
         QVERIFY(replay(prior));
         auto *combo = widget<QComboBox>(QString::fromLatin1(comboInfo(choice.at(0))->combo));
         QVERIFY(!combo->isEnabled());
-        markLineEdits();
-        const QMap<QString, QString> before = snapshot();
+        guitest::markLineEdits(*dialog);
+        const QMap<QString, QString> before = guitest::snapshot(*dialog);
         QVERIFY(!guitest::choose(combo, choice.mid(2)));
         QTest::mouseClick(combo, Qt::LeftButton);
         QTest::keyClick(combo, Qt::Key_Space);
         QTest::qWait(50);
-        QCOMPARE(lines(snapshot()), lines(before));
+        QCOMPARE(guitest::lines(guitest::snapshot(*dialog)), guitest::lines(before));
     }
 
     // Changing the shown item from code is no choice: neither the mirror nor the slot runs.
@@ -420,12 +370,12 @@ private slots:
         QVERIFY(replay(prior));
         const ComboInfo *c = comboInfo(comboKey.at(0));
         auto *combo = widget<QComboBox>(QString::fromLatin1(c->combo));
-        markLineEdits();
-        QMap<QString, QString> expected = snapshot();
+        guitest::markLineEdits(*dialog);
+        QMap<QString, QString> expected = guitest::snapshot(*dialog);
         const int last = combo->count() - 1;
         combo->setCurrentIndex(last);
         expected[QString::fromLatin1(c->combo) + QStringLiteral(".shown")] = combo->itemText(last);
-        QCOMPARE(lines(snapshot()), lines(expected));
+        QCOMPARE(guitest::lines(guitest::snapshot(*dialog)), guitest::lines(expected));
         if (!combo->isEnabled())
             return;
         // Choosing the item that code put on display is a choice: the mirror shows it.
@@ -487,7 +437,7 @@ private slots:
         QFETCH(QString, choice);
         fresh();
         QVERIFY(replay(prior));
-        markLineEdits();
+        guitest::markLineEdits(*dialog);
         const ComboInfo *c = comboInfo(choice.at(0));
         QStringList order;
         QObject listening; // ends the connections with this function
@@ -585,72 +535,12 @@ private slots:
         QVERIFY(replay(CYL + SPH));
         QVERIFY(ui.Calculate->isEnabled());
         QCOMPARE(access().sphereType(), 0);
-        markLineEdits();
+        guitest::markLineEdits(*dialog);
         guitest::typeInto(ui.ReynoldsEdit, QStringLiteral("10000"));
         guitest::typeInto(ui.PrandtlEdit, QStringLiteral("1"));
-        const QMap<QString, QString> before = snapshot();
+        const QMap<QString, QString> before = guitest::snapshot(*dialog);
         QCOMPARE(guitest::click(ui.Calculate).size(), 0);
-        QCOMPARE(lines(snapshot()), lines(before));
-    }
-
-    // setSelection, for the windows that follow the calculator, leaves the window as a user leaves
-    // it who chooses the items that differ, from the first one on; each user choice announces
-    // itself once, and so does each setSelection that chose something.
-    void setSelectionAsAUserChooses_data()
-    {
-        QTest::addColumn<QStringList>("prior");
-        QTest::addColumn<Sel>("wanted");
-        QTest::addColumn<QStringList>("user"); // what a user chooses instead, from the same prior
-        QTest::newRow("cylinder at start") << QStringList() << Sel{2, 0, 0, 0, 0} << CYL;
-        // At start the heat flow box opens only once "Flat Plate" is chosen, though it is shown.
-        QTest::newRow("laminar plate at start") << QStringList() << Sel{1, 1, 1, 1, 0} << UT_LAM_RF;
-        QTest::newRow("plate again after cylinder") << PLATE_CYL << Sel{1, 1, 1, 1, 0}
-                                                    << QStringList{"G:Flat Plate", "H:Uniform Temp", "F:Laminar", "L:Regular Fluid"};
-        QTest::newRow("drops after laminar plate") << UT_LAM << Sel{3, 1, 1, 0, 2} << QStringList{"G:Sphere", "S:Drops"};
-        QTest::newRow("only the fluid type") << UT_LAM_RF << Sel{1, 1, 1, 2, 0} << QStringList{"L:Liquid Metal"};
-        QTest::newRow("unheated, turbulent after cylinder")
-            << CYL << Sel{1, 3, 2, 0, 0} << QStringList{"G:Flat Plate", "H:Unheated Starting Length", "F:Turbulant"};
-        QTest::newRow("flux keeps its flow") << UT_TURB << Sel{1, 2, 2, 0, 0}
-                                             << QStringList{"H:Uniform Flux", "F:Turbulant"};
-        QTest::newRow("nothing differs") << UT_TURB << Sel{1, 1, 2, 0, 0} << QStringList();
-        // A code of 0 chooses nothing: the earlier choices stand, as for a user.
-        QTest::newRow("cylinder with nothing else") << UT_LAM_RF << Sel{2, 0, 0, 0, 0} << CYL;
-        QTest::newRow("sphere, no kind yet") << SPH_RS + FP << Sel{3, 0, 0, 0, 0} << SPH;
-        // The fluid type is not asked for turbulent flow.
-        QTest::newRow("fluid type not asked") << QStringList() << Sel{1, 1, 2, 2, 0} << UT_TURB;
-        // The flow box opens again only after a heat flow condition.
-        QTest::newRow("flow after plate, cylinder, plate") << PLATE_CYL_PLATE << Sel{1, 1, 2, 1, 0}
-                                                           << QStringList{"H:Uniform Temp", "F:Turbulant"};
-        // A geometry the calculator does not offer changes nothing.
-        QTest::newRow("unknown geometry") << UT_LAM << Sel{4, 1, 1, 1, 0} << QStringList();
-    }
-    void setSelectionAsAUserChooses()
-    {
-        QFETCH(QStringList, prior);
-        QFETCH(Sel, wanted);
-        QFETCH(QStringList, user);
-
-        fresh();
-        QVERIFY(replay(prior));
-        markLineEdits();
-        QSignalSpy userAnnounced(dialog.get(), &ExternalFlow::selectionChanged);
-        QVERIFY(replay(user));
-        const QMap<QString, QString> byUser = snapshot();
-        QCOMPARE(userAnnounced.count(), user.size());
-        if (!user.isEmpty())
-            QCOMPARE(userAnnounced.last().first().value<nusselt::Selection>(), dialog->selection());
-
-        fresh();
-        QVERIFY(replay(prior));
-        markLineEdits();
-        QSignalSpy announced(dialog.get(), &ExternalFlow::selectionChanged);
-        const nusselt::Selection selection = nusselt::selectionFromCodes(wanted[0], wanted[1], wanted[2], wanted[3], wanted[4]);
-        QCOMPARE(ExternalFlow::offers(selection), wanted[0] <= 3);
-        dialog->setSelection(selection);
-        QCOMPARE(lines(snapshot()), lines(byUser));
-        QCOMPARE(announced.count(), user.isEmpty() ? 0 : 1);
-        if (!user.isEmpty())
-            QCOMPARE(announced.first().first().value<nusselt::Selection>(), dialog->selection());
+        QCOMPARE(guitest::lines(guitest::snapshot(*dialog)), guitest::lines(before));
     }
 
     // The flow prompt of "Unheated Starting Length" lives in the flow mirror until a flow
