@@ -62,7 +62,7 @@ nusselt::Inputs inputsOf(const Args &a)
 
 nusselt::Selection sel(int geometry, int heat, int flow, int fluid, int sphere)
 {
-    return {geometry, heat, flow, fluid, sphere};
+    return nusselt::selectionFromCodes(geometry, heat, flow, fluid, sphere);
 }
 
 const std::vector<Case> &cases()

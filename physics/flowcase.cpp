@@ -284,7 +284,8 @@ std::vector<Field> customFieldsNeeded(const Selection &s)
     std::vector<Field> fields;
     for (const TypedSet &set : typedSets)
         if (set.role == Role::Film ? needs.film : needs.freeStream)
-            fields.insert(fields.end(), set.fields.begin(), set.fields.end());
+            for (const Field f : set.fields)
+                fields.push_back(f);
     if (needs.freeStream)
         fields.push_back(needs.surfaceField());
     return fields;
