@@ -454,34 +454,38 @@ QString ChartPanel::csv() const
 bool ChartPanel::exportTo(const QString &path, QString *error)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    const auto fail = [&](const QString &why) {
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("csv")) {
         if (error)
-            *error = why;
+            *error = tr("Choose a file ending in .png, .svg or .csv");
         return false;
-    };
-    if (suffix == QLatin1String("png"))
-        return view->grab().save(path, "PNG") || fail(tr("Could not write %1").arg(path));
-    if (suffix == QLatin1String("svg")) {
+    }
+    // Written beside the file and put in its place only when whole: a failure leaves the old one.
+    QSaveFile file(path);
+    bool written = file.open(QIODevice::WriteOnly);
+    if (written && suffix == QLatin1String("png")) {
+        written = view->grab().save(&file, "PNG");
+    } else if (written && suffix == QLatin1String("svg")) {
         QSvgGenerator generator;
-        generator.setFileName(path);
+        generator.setOutputDevice(&file);
         generator.setSize(view->size());
         generator.setViewBox(QRect(QPoint(0, 0), view->size()));
         generator.setTitle(view->accessibleName());
         generator.setDescription(view->accessibleDescription());
         QPainter painter;
-        if (!painter.begin(&generator))
-            return fail(tr("Could not write %1").arg(path));
-        view->render(&painter);
-        painter.end();
+        written = painter.begin(&generator);
+        if (written) {
+            view->render(&painter);
+            written = painter.end();
+        }
+    } else if (written) {
+        const QByteArray text = csv().toUtf8();
+        written = file.write(text) == text.size();
+    }
+    if (written && file.commit())
         return true;
-    }
-    if (suffix == QLatin1String("csv")) {
-        QSaveFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(csv().toUtf8()) >= 0 && file.commit())
-            return true;
-        return fail(tr("Could not write %1: %2").arg(path, file.errorString()));
-    }
-    return fail(tr("Choose a file ending in .png, .svg or .csv"));
+    if (error)
+        *error = tr("Could not write %1: %2").arg(path, file.errorString());
+    return false;
 }
 
 void ChartPanel::exportDialog()

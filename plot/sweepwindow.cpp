@@ -19,12 +19,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace nusselt::plot {
 namespace {
@@ -115,7 +117,6 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     layout->addWidget(note);
     layout->addLayout(buttons);
     resize(760, 480);
-    keepOnScreen(this);
 
     connect(variable, qOverload<int>(&QComboBox::currentIndexChanged), this, &SweepWindow::suggestRange);
     connect(from, &QLineEdit::editingFinished, this, &SweepWindow::recompute);
@@ -125,6 +126,19 @@ SweepWindow::SweepWindow(QWidget *parent) : QDialog(parent)
     connect(copyButton, &QPushButton::clicked, this, &SweepWindow::copy);
     connect(saveButton, &QPushButton::clicked, this, &SweepWindow::saveCsv);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void SweepWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (std::exchange(placed, true))
+        return;
+    // As wide as the columns, as far as the screen allows.
+    grid->resizeColumnsToContents();
+    const int columns = grid->horizontalHeader()->length() + grid->verticalScrollBar()->sizeHint().width()
+        + 2 * grid->frameWidth();
+    resize(std::max(width(), columns + width() - grid->width()), height());
+    keepOnScreen(this);
 }
 
 void SweepWindow::setInputs(const PlotInputs &inputs)

@@ -34,6 +34,9 @@ public:
 
     void setInputs(const PlotInputs &inputs);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void offerInputs();
     void suggestRange();
@@ -56,6 +59,7 @@ private:
     SweepModel *model = nullptr;
     QPushButton *copyButton = nullptr;
     QPushButton *saveButton = nullptr;
+    bool placed = false; // sized to its columns and kept on the screen when first shown
 };
 
 } // namespace nusselt::plot

@@ -58,6 +58,8 @@ private slots:
     void velocityAxisSpansEachCorrelationsPublishedRange();
     void spanOfOnePointDrawsOnlyTheMarker_data();
     void spanOfOnePointDrawsOnlyTheMarker();
+    void operatingPointIsOnePointOfItsCurve_data();
+    void operatingPointIsOnePointOfItsCurve();
 };
 
 void CurvesTest::cylinderDrawsItsFourCorrelationsInOrder()
@@ -385,6 +387,34 @@ void CurvesTest::spanOfOnePointDrawsOnlyTheMarker()
         QCOMPARE(c.segments.size(), std::size_t(0));
         QCOMPARE(c.marker->x, 10.0);
     }
+}
+
+void CurvesTest::operatingPointIsOnePointOfItsCurve_data()
+{
+    // A decade either side of the operating Re, sampled evenly in log: the middle sample lands on
+    // the operating Re but for the last digit (6000.0000000000027).
+    QTest::addColumn<double>("re");
+    QTest::addColumn<int>("samples");
+    QTest::newRow("Re 6000, 3 samples") << 6000.0 << 3;
+    QTest::newRow("Re 1234, 5 samples") << 1234.0 << 5;
+    QTest::newRow("Re 350, 9 samples") << 350.0 << 9;
+}
+
+void CurvesTest::operatingPointIsOnePointOfItsCurve()
+{
+    QFETCH(double, re);
+    QFETCH(int, samples);
+    const auto op = operatingPoints(cylinder, dimensionless(re, 0.7, 0.7));
+    // Churchill-Bernstein has a value everywhere and no Re bound inside the span.
+    const std::vector<Curve> curves = nusseltCurves(op, Span{re / 10, re * 10}, samples);
+    const Curve *c = find(curves, "Churchill-Bernstein");
+    QVERIFY(c);
+    QCOMPARE(c->segments.size(), std::size_t(1));
+    const std::vector<CurvePoint> &points = c->segments.front().points;
+    QCOMPARE(int(points.size()), samples);
+    QCOMPARE(points[std::size_t(samples / 2)].x, re);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        QVERIFY(points[i].x > points[i - 1].x * (1 + 1e-9));
 }
 
 QTEST_GUILESS_MAIN(CurvesTest)

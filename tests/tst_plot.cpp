@@ -321,6 +321,9 @@ void PlotTest::exportRefusesWhatItCannotWrite_data()
     QTest::newRow("SVG in a missing folder") << "missing/plot.svg" << "Could not write ";
     QTest::newRow("CSV in a missing folder") << "missing/plot.csv" << "Could not write ";
     QTest::newRow("unknown ending") << "plot.txt" << "Choose a file ending in .png, .svg or .csv";
+    // A folder where the file would go: refused, the folder and what is in it left alone.
+    QTest::newRow("PNG onto a folder") << "taken.png" << "Could not write ";
+    QTest::newRow("SVG onto a folder") << "taken.svg" << "Could not write ";
 }
 
 void PlotTest::exportRefusesWhatItCannotWrite()
@@ -330,10 +333,17 @@ void PlotTest::exportRefusesWhatItCannotWrite()
     panel->setInputs(cylinderAt(6000));
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
+    const bool folder = name.startsWith(QLatin1String("taken"));
+    if (folder) {
+        QVERIFY(QDir(dir.path()).mkpath(name + QStringLiteral("/inside")));
+    }
     QString why;
     QVERIFY(!panel->exportTo(path, &why));
     QVERIFY2(why.startsWith(error), qPrintable(why));
-    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(QFileInfo(path).isDir(), folder);
+    QCOMPARE(QFileInfo::exists(path + QStringLiteral("/inside")), folder);
+    // Nothing half-written left beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
 }
 
 void PlotTest::exportRepeatsNoPoint_data()

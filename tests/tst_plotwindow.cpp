@@ -11,6 +11,9 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QGraphicsView>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSpinBox>
 #include <QTableView>
 
 #include <cmath>
@@ -66,6 +69,7 @@ class PlotWindowTest : public QObject
 
 private slots:
     void plotLoadsOnFirstUseAndFollowsTyping();
+    void plotAndSweepOpenWithinTheScreen();
 };
 
 void PlotWindowTest::plotLoadsOnFirstUseAndFollowsTyping()
@@ -137,6 +141,63 @@ void PlotWindowTest::plotLoadsOnFirstUseAndFollowsTyping()
         QVERIFY(plotWindow->grab().save(shots + QStringLiteral("/plot.png")));
         QVERIFY(sweep->grab().save(shots + QStringLiteral("/sweep.png")));
     }
+    QCOMPARE(watchdog.take(), QStringList());
+}
+
+// On the test's screen (the platform's 800×600; tst_plotwindow_1280x680 runs it on a 1280×680 one
+// with window frames, tests/screen-1280x680.json): the plot and sweep windows open inside the
+// screen, every button and field of theirs in view, and a long table scrolls rather than growing
+// the window.
+void PlotWindowTest::plotAndSweepOpenWithinTheScreen()
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    guitest::ModalWatchdog watchdog;
+    ExternalFlow dialog;
+    FlowConditions::attachTo(dialog);
+    dialog.show();
+    dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    ExternalFlowTestAccess access(dialog);
+    QVERIFY(guitest::choose(access.ui().GeometryCombo, QStringLiteral("Cylinder")));
+    QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    auto *window = dialog.findChild<FlowConditions *>();
+    QVERIFY(window);
+    const auto edit = [window](const char *name) { return window->findChild<QLineEdit *>(QLatin1String(name)); };
+    QVERIFY(guitest::choose(window->findChild<QComboBox *>(QStringLiteral("FluidCombo")), QStringLiteral("Air")));
+    guitest::typeInto(edit("VelocityEdit"), QStringLiteral("10"));
+    guitest::typeInto(edit("LengthEdit"), QStringLiteral("0.0127"));
+    guitest::typeInto(edit("FreeStreamTemperatureEdit"), QStringLiteral("26.2"));
+    guitest::typeInto(edit("SurfaceTemperatureEdit"), QStringLiteral("128.4"));
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PlotButton")), Qt::LeftButton);
+    auto *plotWindow = window->findChild<QDialog *>(QStringLiteral("PlotWindow"));
+    QVERIFY(plotWindow);
+    QVERIFY(QTest::qWaitForWindowExposed(plotWindow));
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("SweepButton")), Qt::LeftButton);
+    auto *sweep = plotWindow->findChild<QDialog *>(QStringLiteral("SweepWindow"));
+    QVERIFY(sweep);
+    QVERIFY(QTest::qWaitForWindowExposed(sweep));
+    auto *steps = sweep->findChild<QSpinBox *>(QStringLiteral("SweepSteps"));
+    steps->setFocus();
+    QTest::keyClick(steps, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(steps, QStringLiteral("1000"));
+
+    for (QWidget *shown : {static_cast<QWidget *>(plotWindow), static_cast<QWidget *>(sweep)}) {
+        const QString name = shown->objectName();
+        QVERIFY2(area.contains(shown->frameGeometry()),
+                 qPrintable(name + QStringLiteral(" at %1,%2 %3x%4").arg(shown->frameGeometry().x())
+                                .arg(shown->frameGeometry().y()).arg(shown->frameGeometry().width())
+                                .arg(shown->frameGeometry().height())));
+        for (QWidget *w : shown->findChildren<QWidget *>()) {
+            if (w->window() != shown || !w->isVisible()
+                || !(qobject_cast<QAbstractButton *>(w) || qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w)))
+                continue;
+            const QRect at(w->mapTo(shown, QPoint(0, 0)), w->size());
+            QVERIFY2(shown->rect().contains(at), qPrintable(name + QLatin1Char('/') + w->objectName()));
+        }
+    }
+    auto *table = sweep->findChild<QTableView *>(QStringLiteral("SweepTable"));
+    QCOMPARE(table->model()->rowCount(), 1000);
+    QVERIFY(table->verticalScrollBar()->isVisible());
     QCOMPARE(watchdog.take(), QStringList());
 }
 
