@@ -92,6 +92,7 @@ private slots:
     void stepsBeyondTheBoundAreRefusedWithAMessage();
     void typedFluidSweepSaysItsPropertiesAreFixed_data();
     void typedFluidSweepSaysItsPropertiesAreFixed();
+    void uniformFluxSweepStepsHeatFluxAndShowsTheSurfaceExcess();
     void cleanup();
 
 private:
@@ -419,6 +420,52 @@ void SweepWindowTest::typedFluidSweepSaysItsPropertiesAreFixed()
         QCOMPARE(cell(table, 0, hilpert), cell(table, table->model()->rowCount() - 1, hilpert));
     }
     sweep->close();
+}
+
+void SweepWindowTest::uniformFluxSweepStepsHeatFluxAndShowsTheSurfaceExcess()
+{
+    // State: a laminar plate under a uniform flux in air, 5 m/s, 0.5 m, T∞ = 20 °C, temperatures
+    // in °F. Action: sweep q'' from 500 to 1000 W/m². Expected: q'' offered instead of Ts, and
+    // Ts − T∞ in degrees Fahrenheit of difference. At 500 W/m² the reference properties
+    // (python3-iapws) at the film temperature of the average surface temperature, iterated, give
+    // Ts − T∞ = 39.3659 K on average (Nu = 0.68 Re^1/2 Pr^1/3) and 59.0923 K at x = L (0.453).
+    watchdog = new guitest::ModalWatchdog;
+    plot::PlotInputs in;
+    in.problem.selection = selectionFromCodes(1, 2, 1, 0, 0);
+    in.problem.velocity = 5.0;
+    in.problem.length = 0.5;
+    in.problem.freeStreamTemperature = 293.15;
+    in.problem.heatFlux = 500.0;
+    in.problem.temperatureUnit = *physics::findUnit(physics::Quantity::Temperature, "°F");
+    in.evaluation = physics::evaluate(in.problem);
+    QVERIFY(in.physical());
+    panel->setInputs(in);
+    QDialog *sweep = openSweep(host);
+    QVERIFY(sweep);
+    auto *variable = sweep->findChild<QComboBox *>(QStringLiteral("SweepVariable"));
+    QStringList offered;
+    for (int i = 0; i < variable->count(); ++i)
+        offered << variable->itemText(i);
+    QCOMPARE(offered, (QStringList{"Velocity", "Length", "Free-stream temperature", "Heat flux", "Pressure"}));
+    QVERIFY(guitest::choose(variable, QStringLiteral("Heat flux")));
+    QVERIFY(guitest::choose(sweep->findChild<QComboBox *>(QStringLiteral("SweepScale")), QStringLiteral("Linear")));
+    typeEnd(sweep, "SweepFrom", QStringLiteral("500"));
+    typeEnd(sweep, "SweepTo", QStringLiteral("1000"));
+    typeSteps(sweep, QStringLiteral("2"));
+    auto *table = sweep->findChild<QTableView *>(QStringLiteral("SweepTable"));
+    const QString local = QStringLiteral("Laminar, uniform flux, local"), average = QStringLiteral("Laminar, uniform flux, average");
+    QCOMPARE(headerOf(table),
+             (QStringList{"Heat flux (W/m²)", "Re at T_f", "Pr at T_f", local + " Nu", local + " h (W/(m²·K))",
+                          local + " Ts − T∞ (°F)", average + " Nu", average + " h (W/(m²·K))",
+                          average + " Ts − T∞ (°F)", average + " q′ (W/m)"}));
+    QCOMPARE(table->model()->rowCount(), 2);
+    QCOMPARE(cell(table, 0, 0).toString(), QStringLiteral("500"));
+    QVERIFY2(std::abs(cell(table, 0, 5).toDouble() / (59.092347744142224 * 1.8) - 1) < 1e-4,
+             qPrintable(cell(table, 0, 5).toString()));
+    QVERIFY2(std::abs(cell(table, 0, 8).toDouble() / (39.365931658965344 * 1.8) - 1) < 1e-4,
+             qPrintable(cell(table, 0, 8).toString()));
+    // q' = q'' L over the plate's width.
+    QCOMPARE(cell(table, 1, 9).toString(), QStringLiteral("500"));
 }
 
 NUSSELT_GUI_TEST_MAIN(SweepWindowTest)
