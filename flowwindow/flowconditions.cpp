@@ -367,7 +367,8 @@ void FlowConditions::handToPlot()
     // While the problem is incomplete the plot draws the numbers typed in the calculator.
     plotPanel->setInputs({stated, current, calculator.inputs(), inputs.at(Field::Velocity).unit(),
                           inputs.at(Field::Length).unit(),
-                          chosenUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient)});
+                          chosenUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient),
+                          chosenUnit(ui.HeatFluxUnit, Quantity::HeatFlux), chosenUnit(ui.HeatRateUnit, rateQuantity)});
 }
 
 bool FlowConditions::loadPlot()

@@ -129,6 +129,16 @@ void PlotWindowTest::plotLoadsOnFirstUseAndFollowsTyping()
     QCOMPARE(table->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Velocity (m/s)"));
     QCOMPARE(table->model()->headerData(9, Qt::Horizontal).toString(), QStringLiteral("Hilpert h (W/(m²·K))"));
     QCOMPARE(table->model()->rowCount(), 11);
+    // q'' and q' in the units the window shows them in: 1 Btu/(h·ft²) = 3.15459 W/m², 1 Btu/(h·ft) = 0.961519 W/m.
+    const auto at = [table](int row, int column) { return table->model()->index(row, column).data().toString(); };
+    QCOMPARE(table->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Hilpert q″ (W/m²)"));
+    const double fluxSI = at(5, 10).toDouble(), rateSI = at(5, 11).toDouble();
+    QVERIFY(guitest::choose(window->findChild<QComboBox *>(QStringLiteral("HeatFluxUnit")), QStringLiteral("Btu/(h·ft²)")));
+    QVERIFY(guitest::choose(window->findChild<QComboBox *>(QStringLiteral("HeatRateUnit")), QStringLiteral("Btu/(h·ft)")));
+    QCOMPARE(table->model()->headerData(10, Qt::Horizontal).toString(), QStringLiteral("Hilpert q″ (Btu/(h·ft²))"));
+    QCOMPARE(table->model()->headerData(11, Qt::Horizontal).toString(), QStringLiteral("Hilpert q′ (Btu/(h·ft))"));
+    QVERIFY(std::abs(at(5, 10).toDouble() * 3.15459075 / fluxSI - 1) < 1e-5);
+    QVERIFY(std::abs(at(5, 11).toDouble() * 0.9615186 / rateSI - 1) < 1e-5);
 
     const QString shots = qEnvironmentVariable("NUSSELT_SCREENSHOTS");
     if (!shots.isEmpty()) {
