@@ -1,6 +1,7 @@
 #include "chartpanel.h"
 
 #include "celltext.h"
+#include "csv.h"
 #include "numbers.h"
 #include "onscreen.h"
 #include "sweepwindow.h"
@@ -57,13 +58,6 @@ QString inUnit(double si, const physics::Unit &unit)
     return number(physics::fromSI(unit, si)) + QLatin1Char(' ') + fromView(unit.symbol);
 }
 
-// Every digit that tells the number apart, as every file the program writes has it.
-QString csvNumber(double v)
-{
-    std::string text;
-    appendShortest(text, v);
-    return QString::fromStdString(text);
-}
 
 } // namespace
 
@@ -428,27 +422,33 @@ QString ChartPanel::tooltipAt(int position, double x) const
     return text.join(QLatin1Char('\n'));
 }
 
-QString ChartPanel::csv() const
+std::string ChartPanel::csv() const
 {
     const bool coefficient = showsCoefficient();
-    QStringList rows;
-    QStringList header{QStringLiteral("correlation"), QStringLiteral("Re"), QStringLiteral("Nu")};
+    std::string out = "correlation,Re,Nu";
     if (coefficient)
-        header << QStringLiteral("V (%1)").arg(fromView(current.velocityUnit.symbol))
-               << QStringLiteral("h (%1)").arg(fromView(current.heatTransferCoefficientUnit.symbol));
-    header << QStringLiteral("inside range");
-    rows << header.join(QLatin1Char(','));
+        out += ",V (" + std::string(current.velocityUnit.symbol) + "),h ("
+            + std::string(current.heatTransferCoefficientUnit.symbol) + ")";
+    out += ",inside range\n";
+    // Every digit that tells the numbers apart, as every file the program writes has them.
+    const auto number = [&out](std::optional<double> v) {
+        out += ',';
+        if (v)
+            appendShortest(out, *v);
+    };
     for (const Line &l : lines) {
         for (const physics::CurvePoint &p : l.samples) {
-            QStringList row{csvField(l.label), csvNumber(p.reynolds), csvNumber(p.nusselt)};
-            if (coefficient)
-                row << csvNumber(physics::fromSI(current.velocityUnit, p.x))
-                    << (p.h ? csvNumber(physics::fromSI(current.heatTransferCoefficientUnit, *p.h)) : QString());
-            row << (p.inside ? QStringLiteral("yes") : QStringLiteral("no"));
-            rows << row.join(QLatin1Char(','));
+            appendCsvCell(out, l.label.toStdString());
+            number(p.reynolds);
+            number(p.nusselt);
+            if (coefficient) {
+                number(physics::fromSI(current.velocityUnit, p.x));
+                number(p.h ? std::optional(physics::fromSI(current.heatTransferCoefficientUnit, *p.h)) : std::nullopt);
+            }
+            out += p.inside ? ",yes\n" : ",no\n";
         }
     }
-    return rows.join(QLatin1Char('\n')) + QLatin1Char('\n');
+    return out;
 }
 
 bool ChartPanel::exportTo(const QString &path, QString *error)
@@ -478,8 +478,8 @@ bool ChartPanel::exportTo(const QString &path, QString *error)
             written = painter.end();
         }
     } else if (written) {
-        const QByteArray text = csv().toUtf8();
-        written = file.write(text) == text.size();
+        const std::string text = csv();
+        written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
     }
     if (written && file.commit())
         return true;

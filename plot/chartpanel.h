@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
 class QChart;
@@ -77,7 +78,7 @@ private:
     void attach(QXYSeries *series, std::size_t position);
     void describeForScreenReaders(const std::vector<physics::Curve> &curves);
     void exportDialog();
-    QString csv() const;
+    std::string csv() const;
 
     PlotInputs current;
     QComboBox *mode = nullptr;

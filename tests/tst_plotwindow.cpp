@@ -61,6 +61,29 @@ std::optional<QPointF> markerOf(QWidget *view, const QString &name)
     return QPointF(readRounded(re), readRounded(m.captured(1)));
 }
 
+// The calculator shown, the cylinder chosen, Flow Conditions opened with Ctrl+Shift+F and the
+// textbook's cylinder typed into it: air at 10 m/s across 12.7 mm, 26.2 °C, surface at 128.4 °C.
+FlowConditions *cylinderInAir(ExternalFlow &dialog)
+{
+    FlowConditions::attachTo(dialog);
+    dialog.show();
+    dialog.activateWindow();
+    ExternalFlowTestAccess access(dialog);
+    if (!QTest::qWaitForWindowActive(&dialog) || !guitest::choose(access.ui().GeometryCombo, QStringLiteral("Cylinder")))
+        return nullptr;
+    QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    auto *window = dialog.findChild<FlowConditions *>();
+    if (!window || !guitest::choose(window->findChild<QComboBox *>(QStringLiteral("FluidCombo")), QStringLiteral("Air"))
+        || !guitest::choose(window->findChild<QComboBox *>(QStringLiteral("LengthUnit")), QStringLiteral("mm")))
+        return nullptr;
+    const auto edit = [window](const char *name) { return window->findChild<QLineEdit *>(QLatin1String(name)); };
+    guitest::typeInto(edit("VelocityEdit"), QStringLiteral("10"));
+    guitest::typeInto(edit("LengthEdit"), QStringLiteral("12.7"));
+    guitest::typeInto(edit("FreeStreamTemperatureEdit"), QStringLiteral("26.2"));
+    guitest::typeInto(edit("SurfaceTemperatureEdit"), QStringLiteral("128.4"));
+    return window;
+}
+
 } // namespace
 
 class PlotWindowTest : public QObject
@@ -76,22 +99,9 @@ void PlotWindowTest::plotLoadsOnFirstUseAndFollowsTyping()
 {
     guitest::ModalWatchdog watchdog;
     ExternalFlow dialog;
-    FlowConditions::attachTo(dialog);
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    ExternalFlowTestAccess access(dialog);
-    QVERIFY(guitest::choose(access.ui().GeometryCombo, QStringLiteral("Cylinder")));
-    QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    auto *window = dialog.findChild<FlowConditions *>();
+    FlowConditions *window = cylinderInAir(dialog);
     QVERIFY(window);
     const auto edit = [window](const char *name) { return window->findChild<QLineEdit *>(QLatin1String(name)); };
-    QVERIFY(guitest::choose(window->findChild<QComboBox *>(QStringLiteral("FluidCombo")), QStringLiteral("Air")));
-    QVERIFY(guitest::choose(window->findChild<QComboBox *>(QStringLiteral("LengthUnit")), QStringLiteral("mm")));
-    guitest::typeInto(edit("VelocityEdit"), QStringLiteral("10"));
-    guitest::typeInto(edit("LengthEdit"), QStringLiteral("12.7"));
-    guitest::typeInto(edit("FreeStreamTemperatureEdit"), QStringLiteral("26.2"));
-    guitest::typeInto(edit("SurfaceTemperatureEdit"), QStringLiteral("128.4"));
 
     // State: the window in use, no plot asked for. Expected: no Qt Charts in the process.
     QVERIFY(!chartsLoaded());
@@ -163,21 +173,8 @@ void PlotWindowTest::plotAndSweepOpenWithinTheScreen()
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     guitest::ModalWatchdog watchdog;
     ExternalFlow dialog;
-    FlowConditions::attachTo(dialog);
-    dialog.show();
-    dialog.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    ExternalFlowTestAccess access(dialog);
-    QVERIFY(guitest::choose(access.ui().GeometryCombo, QStringLiteral("Cylinder")));
-    QTest::keyClick(&dialog, Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
-    auto *window = dialog.findChild<FlowConditions *>();
+    FlowConditions *window = cylinderInAir(dialog);
     QVERIFY(window);
-    const auto edit = [window](const char *name) { return window->findChild<QLineEdit *>(QLatin1String(name)); };
-    QVERIFY(guitest::choose(window->findChild<QComboBox *>(QStringLiteral("FluidCombo")), QStringLiteral("Air")));
-    guitest::typeInto(edit("VelocityEdit"), QStringLiteral("10"));
-    guitest::typeInto(edit("LengthEdit"), QStringLiteral("0.0127"));
-    guitest::typeInto(edit("FreeStreamTemperatureEdit"), QStringLiteral("26.2"));
-    guitest::typeInto(edit("SurfaceTemperatureEdit"), QStringLiteral("128.4"));
     QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PlotButton")), Qt::LeftButton);
     auto *plotWindow = window->findChild<QDialog *>(QStringLiteral("PlotWindow"));
     QVERIFY(plotWindow);
