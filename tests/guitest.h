@@ -18,6 +18,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 #include <QtTest>
 
 // Reads the dialog's private state; a friend of ExternalFlow, for tests only.
@@ -72,11 +74,20 @@ inline void dismiss(QMessageBox *box)
         QTest::keyClick(box, Qt::Key_Escape);
 }
 
+// Whether a catchBoxes() is running: the watchdog below leaves its boxes to it, however late a
+// loaded machine lets the catcher's timer fire.
+inline bool &catching()
+{
+    static bool flag = false;
+    return flag;
+}
+
 // Runs an action while catching every modal message box it opens: each is read, then dismissed.
 // A zero-interval timer armed before the action fires inside the box's own event loop.
 template <typename Action>
 QList<Box> catchBoxes(Action action)
 {
+    const bool outer = std::exchange(catching(), true);
     QList<Box> seen;
     QTimer poll;
     poll.setInterval(0);
@@ -90,6 +101,7 @@ QList<Box> catchBoxes(Action action)
     poll.start();
     action();
     poll.stop();
+    catching() = outer;
     return seen;
 }
 
@@ -103,7 +115,7 @@ public:
         timer.setInterval(50);
         QObject::connect(&timer, &QTimer::timeout, this, [this] {
             QWidget *w = QApplication::activeModalWidget();
-            if (!w || !w->isVisible())
+            if (!w || !w->isVisible() || catching())
                 return;
             if (auto *box = qobject_cast<QMessageBox *>(w)) {
                 unexpected.append(box->windowTitle() + QStringLiteral(": ") + box->text());
