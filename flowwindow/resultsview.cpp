@@ -60,16 +60,6 @@ enum ResultColumn {
     ColName, ColKind, ColReference, ColRe, ColPr, ColNu, ColH, ColFlux, ColExcess, ColRate, ColRange, ColCount
 };
 
-// A temperature difference in the unit of the temperatures (K, °C or °F degrees).
-const physics::Unit &differenceUnit(const physics::Unit &temperature)
-{
-    const auto &units = physics::unitsOf(physics::Quantity::TemperatureDifference);
-    for (const physics::Unit &u : units)
-        if (u.symbol == temperature.symbol)
-            return u;
-    return units.front();
-}
-
 // A right-aligned number that sorts by its value.
 QTableWidgetItem *numberItem(std::optional<double> value, int digits)
 {
@@ -134,7 +124,7 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
         tr("Correlation"), tr("Kind"), tr("Properties at"), tr("Re"), tr("Pr"), tr("Nu"),
         QStringLiteral("h (%1)").arg(fromView(units.heatTransferCoefficient.symbol)),
         QStringLiteral("q″ (%1)").arg(fromView(units.heatFlux.symbol)),
-        QStringLiteral("Ts − T∞ (%1)").arg(fromView(differenceUnit(units.temperature).symbol)),
+        QStringLiteral("Ts − T∞ (%1)").arg(fromView(physics::differenceUnitOf(units.temperature).symbol)),
         QStringLiteral("%1 (%2)").arg(total ? QStringLiteral("q") : QStringLiteral("q′"), fromView(units.heatRate.symbol)),
         tr("Validity range")});
     table->setRowCount(static_cast<int>(e.results.size()));
@@ -158,7 +148,7 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
         table->setItem(r, ColNu, numberItem(res.nusselt, 6));
         table->setItem(r, ColH, numberItem(in(res.heatTransferCoefficient, units.heatTransferCoefficient), 6));
         table->setItem(r, ColFlux, numberItem(in(res.heatFlux, units.heatFlux), 6));
-        table->setItem(r, ColExcess, numberItem(in(res.temperatureDifference, differenceUnit(units.temperature)), 6));
+        table->setItem(r, ColExcess, numberItem(in(res.temperatureDifference, physics::differenceUnitOf(units.temperature)), 6));
         table->setItem(r, ColRate, numberItem(res.rateKind == physics::RateKind::None ? std::nullopt
                                                                                        : in(res.heatRate, units.heatRate),
                                               6));

@@ -85,6 +85,15 @@ const Unit &defaultUnit(Quantity quantity)
     return unitsOf(quantity).front();
 }
 
+const Unit &differenceUnitOf(const Unit &temperature)
+{
+    const std::vector<Unit> &units = unitsOf(Quantity::TemperatureDifference);
+    for (const Unit &u : units)
+        if (u.symbol == temperature.symbol)
+            return u;
+    return units.front();
+}
+
 std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol)
 {
     for (const Alias &a : aliases) {

@@ -39,6 +39,9 @@ const Unit &defaultUnit(Quantity quantity);
 // Case-sensitive, as SI symbols are.
 std::optional<Unit> findUnit(Quantity quantity, std::string_view symbol);
 
+// The unit of a temperature difference on a temperature's scale: K for K, °C for °C, °F for °F.
+const Unit &differenceUnitOf(const Unit &temperature);
+
 // A number written with its unit, as on the command line: "10m/s", "36km/h", "1.27cm", "79.2degF",
 // "0.5kW/m2", "300 K". The unit is the longest symbol or spelling of the quantity that ends the
 // text (so "degF" before "F", "kW/m2" before "W/m2", "cm" before "m"); without one, whatever

@@ -62,8 +62,7 @@ void SweepModel::reset(physics::Sweep sweep, const PlotInputs &inputs)
     const Quantity rate = units.problem.selection.isSphere() ? Quantity::HeatRate : Quantity::HeatRatePerLength;
     heatRateUnit = units.heatRateUnit.quantity == rate ? units.heatRateUnit : physics::defaultUnit(rate);
     // Ts − T∞ in the temperatures' own scale: kelvin or degrees Celsius, or degrees Fahrenheit.
-    differenceUnit = physics::findUnit(Quantity::TemperatureDifference, units.problem.temperatureUnit.symbol)
-                         .value_or(physics::defaultUnit(Quantity::TemperatureDifference));
+    differenceUnit = physics::differenceUnitOf(units.problem.temperatureUnit);
     shown = layout(false);
     written = layout(true);
     cache.assign(cachedRows, Cached{});
