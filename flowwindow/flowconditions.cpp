@@ -49,32 +49,23 @@ const TypedField kTypedFields[] = {
 };
 
 // The properties of a fluid of one's own, typed in fixed SI units: widgets made here, named as
-// above, and the text each is in a case file.
+// above.
 struct CustomField {
     Field field;
     const char *key;
     const char *unit;
-    std::string &(*text)(physics::CaseFile &);
 };
 const CustomField kCustomFields[] = {
-    {Field::FilmDensity, "FilmDensity", "kg/m³", [](physics::CaseFile &c) -> std::string & { return c.film.density; }},
-    {Field::FilmViscosity, "FilmViscosity", "Pa·s",
-     [](physics::CaseFile &c) -> std::string & { return c.film.viscosity; }},
-    {Field::FilmConductivity, "FilmConductivity", "W/(m·K)",
-     [](physics::CaseFile &c) -> std::string & { return c.film.conductivity; }},
-    {Field::FilmSpecificHeat, "FilmSpecificHeat", "J/(kg·K)",
-     [](physics::CaseFile &c) -> std::string & { return c.film.specificHeat; }},
-    {Field::FreeStreamDensity, "FreeStreamDensity", "kg/m³",
-     [](physics::CaseFile &c) -> std::string & { return c.freeStream.density; }},
-    {Field::FreeStreamViscosity, "FreeStreamViscosity", "Pa·s",
-     [](physics::CaseFile &c) -> std::string & { return c.freeStream.viscosity; }},
-    {Field::FreeStreamConductivity, "FreeStreamConductivity", "W/(m·K)",
-     [](physics::CaseFile &c) -> std::string & { return c.freeStream.conductivity; }},
-    {Field::FreeStreamSpecificHeat, "FreeStreamSpecificHeat", "J/(kg·K)",
-     [](physics::CaseFile &c) -> std::string & { return c.freeStream.specificHeat; }},
-    {Field::SurfacePrandtl, "SurfacePrandtl", "", [](physics::CaseFile &c) -> std::string & { return c.prandtlSurface; }},
-    {Field::SurfaceViscosity, "SurfaceViscosity", "Pa·s",
-     [](physics::CaseFile &c) -> std::string & { return c.viscositySurface; }},
+    {Field::FilmDensity, "FilmDensity", "kg/m³"},
+    {Field::FilmViscosity, "FilmViscosity", "Pa·s"},
+    {Field::FilmConductivity, "FilmConductivity", "W/(m·K)"},
+    {Field::FilmSpecificHeat, "FilmSpecificHeat", "J/(kg·K)"},
+    {Field::FreeStreamDensity, "FreeStreamDensity", "kg/m³"},
+    {Field::FreeStreamViscosity, "FreeStreamViscosity", "Pa·s"},
+    {Field::FreeStreamConductivity, "FreeStreamConductivity", "W/(m·K)"},
+    {Field::FreeStreamSpecificHeat, "FreeStreamSpecificHeat", "J/(kg·K)"},
+    {Field::SurfacePrandtl, "SurfacePrandtl", ""},
+    {Field::SurfaceViscosity, "SurfaceViscosity", "Pa·s"},
 };
 
 } // namespace
@@ -279,7 +270,7 @@ physics::CaseFile FlowConditions::caseFile() const
     for (const TypedField &t : kTypedFields)
         c.*t.typed = inputs.at(t.field).typed();
     for (const CustomField &f : kCustomFields)
-        f.text(c) = inputs.at(f.field).typed().text;
+        physics::customText(c, f.field) = inputs.at(f.field).typed().text;
     return c;
 }
 
@@ -294,7 +285,7 @@ void FlowConditions::setCase(const physics::CaseFile &given)
     for (const TypedField &t : kTypedFields)
         inputs.at(t.field).setTyped(c.*t.typed);
     for (const CustomField &f : kCustomFields)
-        inputs.at(f.field).setTyped({f.text(c), {}});
+        inputs.at(f.field).setTyped({physics::customText(c, f.field), {}});
     refresh();
 }
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <stdexcept>
 
 namespace nusselt::physics {
 namespace {
@@ -168,6 +169,24 @@ std::string toJson(const CaseFile &c)
     }
     j["version"] = caseFileVersion;
     return j.dump(2) + "\n";
+}
+
+std::string &customText(CaseFile &c, Field field)
+{
+    switch (field) {
+    case Field::FilmDensity: return c.film.density;
+    case Field::FilmViscosity: return c.film.viscosity;
+    case Field::FilmConductivity: return c.film.conductivity;
+    case Field::FilmSpecificHeat: return c.film.specificHeat;
+    case Field::FreeStreamDensity: return c.freeStream.density;
+    case Field::FreeStreamViscosity: return c.freeStream.viscosity;
+    case Field::FreeStreamConductivity: return c.freeStream.conductivity;
+    case Field::FreeStreamSpecificHeat: return c.freeStream.specificHeat;
+    case Field::SurfacePrandtl: return c.prandtlSurface;
+    case Field::SurfaceViscosity: return c.viscositySurface;
+    default: break;
+    }
+    throw std::invalid_argument("not a property of a fluid of one's own");
 }
 
 std::optional<CaseFile> fromJson(std::string_view text, std::string &error)

@@ -65,6 +65,14 @@ std::string toJson(const CaseFile &caseFile);
 // ("inputs.velocity.unit: \"km/h\" is not a unit of velocity").
 std::optional<CaseFile> fromJson(std::string_view json, std::string &error);
 
+// The text a case file keeps for one property of a fluid of one's own (a Field from FilmDensity
+// on); std::invalid_argument for any other field.
+std::string &customText(CaseFile &caseFile, Field field);
+inline const std::string &customText(const CaseFile &caseFile, Field field)
+{
+    return customText(const_cast<CaseFile &>(caseFile), field);
+}
+
 // The problem the case states: each text read as the window reads its field (readNumber, numbers.h)
 // in its unit and converted to SI. Fails, with error, only on a unit that does not belong to its
 // quantity; a text that is no number leaves its input empty, which evaluate() reports beside the
