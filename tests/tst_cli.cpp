@@ -72,6 +72,8 @@ class Cli : public QObject
     Q_OBJECT
 
 private slots:
+    void machAndExcessTemperature_data();
+    void machAndExcessTemperature();
     void exitStatus_data();
     void exitStatus();
     void jsonAnswers_data();
@@ -105,6 +107,49 @@ private slots:
 };
 
 // Each row: arguments, exit status, a piece of what standard error says (empty: says nothing).
+// The top-level `mach` and each result's `temperature_difference_K`, against the speed of sound of
+// python3-iapws (Lemmon et al. air: 346.94477 m/s at 26.2 °C, 343.34389 m/s at 20 °C) and against
+// q'' = h (Ts - T_inf) for the uniform-flux plate; null where they do not apply.
+void Cli::machAndExcessTemperature_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<double>("mach");         // NaN: null (a liquid)
+    QTest::addColumn<double>("heatFlux");     // NaN: no temperature differences (Ts given)
+    QTest::newRow("cylinder in air at 400 m/s")
+        << "--geometry cylinder --fluid air --velocity 400m/s --length 12.7mm --t-inf 26.2C --t-surface 128.4C"
+        << 400.0 / 346.94477208976076 << qQNaN();
+    QTest::newRow("laminar flux plate in air")
+        << "--geometry plate --heat flux --flow laminar --fluid air --velocity 5m/s --length 0.5m --t-inf 20C "
+           "--heat-flux 0.5kW/m2"
+        << 5.0 / 343.34388968666906 << 500.0;
+    QTest::newRow("turbulent flux plate in water")
+        << "--geometry plate --heat flux --flow turbulent --fluid water --velocity 2m/s --length 1m --t-inf 20C "
+           "--heat-flux 1584.9915Btu/(h.ft2)"
+        << qQNaN() << 5000.0;
+}
+
+void Cli::machAndExcessTemperature()
+{
+    QFETCH(QString, args);
+    QFETCH(double, mach);
+    QFETCH(double, heatFlux);
+    const Run r = runProgram(QStringList{"calculate"} + args.split(' ') + QStringList{"--format", "json"});
+    QCOMPARE(r.code, 0);
+    const json j = parsed(r.out);
+    if (std::isnan(mach))
+        QVERIFY(j.at("mach").is_null());
+    else
+        QVERIFY2(near(j.at("mach").get<double>(), mach, 1e-5), j.at("mach").dump().c_str());
+    for (const json &row : j.at("results")) {
+        if (std::isnan(heatFlux)) {
+            QVERIFY(row.at("temperature_difference_K").is_null());
+            continue;
+        }
+        const double dT = row.at("temperature_difference_K").get<double>();
+        QVERIFY2(near(dT * row.at("h").get<double>(), heatFlux, 1e-4), row.dump().c_str());
+    }
+}
+
 void Cli::exitStatus_data()
 {
     QTest::addColumn<QString>("args");
