@@ -89,11 +89,9 @@ int finish(const Request &request, const std::string &format)
 // Selection and problem of a case file, as `calculate` takes them.
 int calculateCase(const std::string &path, const std::string &format)
 {
-    // A case file is a few hundred bytes; 1 MiB is more than any needs.
-    constexpr std::size_t caseFileLimit = std::size_t{1} << 20;
     std::string text;
     std::string error;
-    switch (readBoundedFile(path, caseFileLimit, text, error)) {
+    switch (readBoundedFile(path, physics::caseFileSizeLimit, text, error)) {
     case BoundedRead::Read:
         break;
     case BoundedRead::Unreadable:

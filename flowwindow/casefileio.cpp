@@ -1,5 +1,7 @@
 #include "casefileio.h"
 
+#include "files.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -37,14 +39,17 @@ std::optional<physics::CaseFile> openCase(QWidget *parent)
     const QString path = QFileDialog::getOpenFileName(parent, tr("Open Case"), QString(), kCaseFilter);
     if (path.isEmpty())
         return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        QMessageBox::warning(parent, tr("Open Case"), tr("Could not open %1: %2").arg(path, file.errorString()));
+    // Read as the command line reads a case: a regular file of at most caseFileSizeLimit bytes,
+    // never more than that in memory (a fifo, a device or a folder is refused unread).
+    std::string text;
+    std::string error;
+    const std::string name = QFile::encodeName(path).toStdString();
+    if (readBoundedFile(name, physics::caseFileSizeLimit, text, error) != BoundedRead::Read) {
+        QMessageBox::warning(parent, tr("Open Case"),
+                             tr("Could not open the case %1").arg(QString::fromLocal8Bit(error.c_str())));
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    std::string error;
-    auto c = physics::fromJson(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), error);
+    auto c = physics::fromJson(text, error);
     if (!c)
         QMessageBox::warning(parent, tr("Open Case"), tr("%1 is not a case file: %2").arg(path, QString::fromStdString(error)));
     return c;

@@ -57,6 +57,8 @@ struct CaseFile {
 
 inline constexpr std::string_view caseFileFormat = "nusselt-case";
 inline constexpr int caseFileVersion = 1;
+// A case file is a few hundred bytes; larger files are refused unread (readBoundedFile, files.h).
+inline constexpr std::size_t caseFileSizeLimit = std::size_t{1} << 20;
 
 // Pretty-printed JSON, ending in a line break.
 std::string toJson(const CaseFile &caseFile);
