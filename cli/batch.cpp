@@ -13,12 +13,6 @@
 namespace nusselt::cli {
 namespace {
 
-bool isPhysical(Key k)
-{
-    return k == Key::Fluid || k == Key::Velocity || k == Key::TInf || k == Key::TSurface ||
-           k == Key::Pressure;
-}
-
 std::optional<double> firstH(const physics::Evaluation &e, Kind kind)
 {
     for (const physics::Result &r : e.results)

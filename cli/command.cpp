@@ -54,12 +54,22 @@ std::string_view helpOf(Key key)
     case Key::Length: return "unheated plate: its length; physical: plate length or diameter (12.7mm)";
     case Key::X: return "unheated plate: distance from the leading edge";
     case Key::Xi: return "unheated plate: where heating starts";
-    case Key::Fluid: return "physical: air or water";
+    case Key::Fluid: return "physical: air, water or custom (a fluid of one's own: give its properties)";
     case Key::Velocity: return "physical: free-stream velocity (10m/s, 32.8ft/s)";
     case Key::TInf: return "physical: free-stream temperature (26.2C, 299.35K, 79.2F)";
     case Key::TSurface: return "physical: surface temperature";
     case Key::Pressure: return "physical: pressure (101.325kPa, 1atm, 14.7psi, 1bar; default 1 atm)";
     case Key::HeatFlux: return "physical, uniform-flux plate: heat flux, instead of the surface temperature (500W/m2, 0.5kW/m2)";
+    case Key::Density: return "custom fluid: density at the film temperature (kg/m3)";
+    case Key::Viscosity: return "custom fluid: dynamic viscosity at the film temperature (Pa.s)";
+    case Key::Conductivity: return "custom fluid: thermal conductivity at the film temperature (W/(m.K))";
+    case Key::SpecificHeat: return "custom fluid: specific heat at the film temperature (J/(kg.K))";
+    case Key::DensityInf: return "custom fluid, cylinder and regular sphere: density at the free-stream temperature";
+    case Key::ViscosityInf: return "custom fluid, cylinder and regular sphere: viscosity at the free-stream temperature";
+    case Key::ConductivityInf: return "custom fluid, cylinder and regular sphere: conductivity at the free-stream temperature";
+    case Key::SpecificHeatInf: return "custom fluid, cylinder and regular sphere: specific heat at the free-stream temperature";
+    case Key::SurfacePrandtl: return "custom fluid, cylinder: Prandtl number at the surface temperature";
+    case Key::SurfaceViscosity: return "custom fluid, regular sphere: viscosity at the surface temperature (Pa.s)";
     }
     return {};
 }
@@ -101,20 +111,17 @@ int calculateCase(const std::string &path, const std::string &format)
         complain(error);
         return exitRefused;
     }
-    const std::optional<physics::CaseFile> caseFile = physics::fromJson(text, error);
+    physics::CaseFileError fault;
+    const std::optional<physics::CaseFile> caseFile = physics::fromJson(text, fault);
     if (!caseFile) {
-        complain(path + ": " + error);
-        return exitRefused;
-    }
-    const std::optional<physics::Problem> problem = physics::toProblem(*caseFile, error);
-    if (!problem) {
-        complain(path + ": " + error);
-        return exitRefused;
+        complain(path + ": " + fault.message);
+        return fault.usage ? exitUsage : exitRefused;
     }
     Request request;
-    request.mode = Mode::Physical;
-    request.selection = problem->selection;
-    request.problem = *problem;
+    if (std::optional<Fault> wrong = buildRequest(*caseFile, request)) {
+        complain(path + ": " + wrong->message);
+        return wrong->kind == Fault::Kind::Usage ? exitUsage : exitRefused;
+    }
     return finish(request, format);
 }
 
@@ -130,7 +137,11 @@ std::string replaceOption(std::string message)
 int properties(const std::string &fluidWord, const std::string &temperature,
                const std::optional<std::string> &pressure, const std::string &format)
 {
-    // The same reading as a physical case's temperature and pressure.
+    // The same reading as a physical case's temperature and pressure, for the tabulated fluids.
+    if (trimmed(fluidWord) != "air" && trimmed(fluidWord) != "water") {
+        complain("--fluid: \"" + std::string(trimmed(fluidWord)) + "\" is not one of air or water");
+        return exitUsage;
+    }
     Given given;
     given[static_cast<std::size_t>(Key::TInf)] = temperature;
     if (pressure)

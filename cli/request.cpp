@@ -3,6 +3,7 @@
 #include "numbers.h"
 #include "units.h"
 
+#include <algorithm>
 
 namespace nusselt::cli {
 namespace {
@@ -27,6 +28,76 @@ Fault invalid(std::string message)
     return Fault{Fault::Kind::Invalid, std::move(message)};
 }
 
+// Where a key of a case file lives in it.
+std::string_view caseFileKey(Key key)
+{
+    switch (key) {
+    case Key::Geometry: return "case.geometry";
+    case Key::Heat: return "case.heat";
+    case Key::Flow: return "case.flow";
+    case Key::FluidType: return "case.fluid_type";
+    case Key::Sphere: return "case.sphere";
+    case Key::Fluid: return "fluid";
+    case Key::Velocity: return "inputs.velocity.text";
+    case Key::Length: return "inputs.length.text";
+    case Key::X: return "inputs.x.text";
+    case Key::Xi: return "inputs.xi.text";
+    case Key::TInf: return "inputs.t_inf.text";
+    case Key::TSurface: return "inputs.t_surface.text";
+    case Key::Pressure: return "inputs.pressure.text";
+    case Key::HeatFlux: return "inputs.heat_flux.text";
+    case Key::Density: return "custom.film.density";
+    case Key::Viscosity: return "custom.film.viscosity";
+    case Key::Conductivity: return "custom.film.conductivity";
+    case Key::SpecificHeat: return "custom.film.specific_heat";
+    case Key::DensityInf: return "custom.free_stream.density";
+    case Key::ViscosityInf: return "custom.free_stream.viscosity";
+    case Key::ConductivityInf: return "custom.free_stream.conductivity";
+    case Key::SpecificHeatInf: return "custom.free_stream.specific_heat";
+    case Key::SurfacePrandtl: return "custom.surface_prandtl";
+    case Key::SurfaceViscosity: return "custom.surface_viscosity";
+    default: return {};
+    }
+}
+
+// A fluid of one's own: each option's field in the problem.
+struct PropertyKey {
+    Key key;
+    physics::Field field;
+    std::string_view what;
+};
+constexpr PropertyKey propertyKeys[] = {
+    {Key::Density, physics::Field::FilmDensity, "density at the film temperature, kg/m³"},
+    {Key::Viscosity, physics::Field::FilmViscosity, "dynamic viscosity at the film temperature, Pa·s"},
+    {Key::Conductivity, physics::Field::FilmConductivity, "thermal conductivity at the film temperature, W/(m·K)"},
+    {Key::SpecificHeat, physics::Field::FilmSpecificHeat, "specific heat at the film temperature, J/(kg·K)"},
+    {Key::DensityInf, physics::Field::FreeStreamDensity, "density at the free-stream temperature, kg/m³"},
+    {Key::ViscosityInf, physics::Field::FreeStreamViscosity, "dynamic viscosity at the free-stream temperature, Pa·s"},
+    {Key::ConductivityInf, physics::Field::FreeStreamConductivity,
+     "thermal conductivity at the free-stream temperature, W/(m·K)"},
+    {Key::SpecificHeatInf, physics::Field::FreeStreamSpecificHeat,
+     "specific heat at the free-stream temperature, J/(kg·K)"},
+    {Key::SurfacePrandtl, physics::Field::SurfacePrandtl, "Prandtl number at the surface temperature"},
+    {Key::SurfaceViscosity, physics::Field::SurfaceViscosity, "dynamic viscosity at the surface temperature, Pa·s"},
+};
+
+std::optional<double> &propertyOf(physics::CustomFluid &c, physics::Field field)
+{
+    using physics::Field;
+    switch (field) {
+    case Field::FilmDensity: return c.film.density;
+    case Field::FilmViscosity: return c.film.dynamicViscosity;
+    case Field::FilmConductivity: return c.film.thermalConductivity;
+    case Field::FilmSpecificHeat: return c.film.specificHeat;
+    case Field::FreeStreamDensity: return c.freeStream.density;
+    case Field::FreeStreamViscosity: return c.freeStream.dynamicViscosity;
+    case Field::FreeStreamConductivity: return c.freeStream.thermalConductivity;
+    case Field::FreeStreamSpecificHeat: return c.freeStream.specificHeat;
+    case Field::SurfacePrandtl: return c.prandtlSurface;
+    default: return c.viscositySurface;
+    }
+}
+
 // "laminar, turbulent or mixed": a choice's words in the order of their codes.
 std::string choices(Choice choice)
 {
@@ -40,61 +111,11 @@ std::string choices(Choice choice)
     return list;
 }
 
-// Faults are built out of line: the checks that pass, nearly all of them in a batch, stay small
-// enough to inline.
-[[gnu::noinline, gnu::cold]] Fault notAChoice(Key key, std::string_view word, Choice choice)
-{
-    return usage(optionName(key) + ": \"" + std::string(word) + "\" is not one of " + choices(choice));
-}
-
-// Sets the choice's code from its option (left as not chosen when the option is not given); a
-// fault when the word is not one of the choice's words.
-inline std::optional<Fault> choose(const Given &given, Key key, Choice choice, Selection &s)
-{
-    if (!has(given, key))
-        return std::nullopt;
-    const std::string_view word = trimmed(*at(given, key));
-    if (const ChoiceItem *item = infoOf(choice).withWord(word)) {
-        setCode(s, choice, item->code);
-        return std::nullopt;
-    }
-    return notAChoice(key, word, choice);
-}
-
 std::string_view caseName(const Selection &s)
 {
     if (s.isPlate())
         return "a flat plate";
     return s.isCylinder() ? "a cylinder" : "a sphere";
-}
-
-[[gnu::noinline, gnu::cold]] Fault notUsedFault(Key key, std::string_view why)
-{
-    return usage(optionName(key) + " is not used by " + std::string(why));
-}
-
-inline std::optional<Fault> notUsed(const Given &given, Key key, std::string_view why)
-{
-    if (!has(given, key))
-        return std::nullopt;
-    return notUsedFault(key, why);
-}
-
-[[gnu::noinline, gnu::cold]] Fault onlyUnheatedFault(Key key)
-{
-    return usage(optionName(key) + " is used only by a plate with an unheated starting length");
-}
-
-inline std::optional<Fault> usageUnlessUnheated(const Given &given, Key key)
-{
-    if (!has(given, key))
-        return std::nullopt;
-    return onlyUnheatedFault(key);
-}
-
-std::optional<Fault> missing(Key key, std::string_view what)
-{
-    return usage("missing " + optionName(key) + " (" + std::string(what) + ")");
 }
 
 physics::Quantity quantityOf(Key key)
@@ -114,65 +135,152 @@ physics::Quantity quantityOf(Key key)
     }
 }
 
-// "10m/s", "12.7 mm", "26.2C", "101.325kPa"; a plain number is SI, except a temperature, whose
-// scale must be said. Empty text is a value not entered (the flow case says so beside its field).
-std::optional<Fault> readQuantity(const Given &given, Key key, std::optional<double> &si,
-                                  physics::Unit *unitUsed = nullptr)
-{
-    si.reset();
-    if (!has(given, key))
-        return std::nullopt;
-    const std::string_view text = trimmed(*at(given, key));
-    if (text.empty())
-        return std::nullopt;
-    const physics::Quantity quantity = quantityOf(key);
-    const physics::TypedQuantity typed = physics::readTyped(quantity, text);
-    if (!typed.value)
-        return invalid(optionName(key) + ": \"" + std::string(text) + "\" does not start with a number");
-    std::optional<physics::Unit> unit = typed.unit;
-    if (typed.unitText.empty()) {
-        if (quantity == physics::Quantity::Temperature)
-            return invalid(optionName(key) + ": a temperature needs its unit (C, K or F), e.g. " +
-                           std::string(text) + "C");
-        for (const physics::Unit &u : physics::unitsOf(quantity))
-            if (u.scale == 1.0 && u.offset == 0.0)
-                unit = u;
-    } else if (!unit) {
-        std::string known;
-        for (const physics::Unit &u : physics::unitsOf(quantity)) {
-            known += known.empty() ? "" : ", ";
-            known += u.symbol;
-        }
-        return invalid(optionName(key) + ": unknown unit \"" + std::string(typed.unitText) + "\" (" +
-                       known + ")");
+// The options of one case, or the keys of a case file (`file`), checked and read; messages name
+// what was given: "--heat" or "case.heat".
+struct Reader {
+    const Given &given;
+    bool file = false;
+    // A case file's texts as written there, without the unit the reader puts after them.
+    const std::array<std::string_view, keyCount> *fileTexts = nullptr;
+
+    std::string quoted(Key key, std::string_view text) const
+    {
+        return "\"" + std::string(fileTexts ? trimmed((*fileTexts)[static_cast<std::size_t>(key)]) : text) + "\"";
     }
-    if (!unit)
-        return invalid(optionName(key) + ": give a unit");
-    si = physics::toSI(*unit, *typed.value);
-    if (unitUsed)
-        *unitUsed = *unit;
-    return std::nullopt;
-}
 
-Reading readField(const Given &given, Key key)
-{
-    if (!has(given, key))
+    std::string name(Key key) const
+    {
+        return file && !caseFileKey(key).empty() ? std::string(caseFileKey(key)) : optionName(key);
+    }
+
+    // Faults are built out of line: the checks that pass, nearly all of them in a batch, stay
+    // small enough to inline.
+    [[gnu::noinline, gnu::cold]] Fault notAChoice(Key key, std::string_view word, Choice choice) const
+    {
+        return usage(name(key) + ": \"" + std::string(word) + "\" is not one of " + choices(choice));
+    }
+
+    // Sets the choice's code from its option (left as not chosen when the option is not given);
+    // a fault when the word is not one of the choice's words.
+    std::optional<Fault> choose(Key key, Choice choice, Selection &s) const
+    {
+        if (!has(given, key))
+            return std::nullopt;
+        const std::string_view word = trimmed(*at(given, key));
+        if (const ChoiceItem *item = infoOf(choice).withWord(word)) {
+            setCode(s, choice, item->code);
+            return std::nullopt;
+        }
+        return notAChoice(key, word, choice);
+    }
+
+    [[gnu::noinline, gnu::cold]] Fault notUsedFault(Key key, std::string_view why) const
+    {
+        return usage(name(key) + " is not used by " + std::string(why));
+    }
+
+    std::optional<Fault> notUsed(Key key, std::string_view why) const
+    {
+        if (!has(given, key))
+            return std::nullopt;
+        return notUsedFault(key, why);
+    }
+
+    [[gnu::noinline, gnu::cold]] Fault onlyUnheatedFault(Key key) const
+    {
+        return usage(name(key) + " is used only by a plate with an unheated starting length");
+    }
+
+    std::optional<Fault> usageUnlessUnheated(Key key) const
+    {
+        if (!has(given, key))
+            return std::nullopt;
+        return onlyUnheatedFault(key);
+    }
+
+    std::optional<Fault> missing(Key key, std::string_view what) const
+    {
+        return usage("missing " + name(key) + " (" + std::string(what) + ")");
+    }
+
+    // "10m/s", "12.7 mm", "26.2C", "101.325kPa"; a plain number is SI, except a temperature,
+    // whose scale must be said. Empty text is a value not entered (the flow case says so beside
+    // its field).
+    std::optional<Fault> readQuantity(Key key, std::optional<double> &si, physics::Unit *unitUsed = nullptr) const
+    {
+        si.reset();
+        if (!has(given, key))
+            return std::nullopt;
+        const std::string_view text = trimmed(*at(given, key));
+        if (text.empty())
+            return std::nullopt;
+        const physics::Quantity quantity = quantityOf(key);
+        const physics::TypedQuantity typed = physics::readTyped(quantity, text);
+        if (!typed.value)
+            return invalid(name(key) + ": " + quoted(key, text) + (fileTexts ? " is not a number" : " does not start with a number"));
+        std::optional<physics::Unit> unit = typed.unit;
+        if (typed.unitText.empty()) {
+            if (quantity == physics::Quantity::Temperature)
+                return invalid(name(key) + ": a temperature needs its unit (C, K or F), e.g. " +
+                               std::string(text) + "C");
+            for (const physics::Unit &u : physics::unitsOf(quantity))
+                if (u.scale == 1.0 && u.offset == 0.0)
+                    unit = u;
+        } else if (!unit) {
+            std::string known;
+            for (const physics::Unit &u : physics::unitsOf(quantity)) {
+                known += known.empty() ? "" : ", ";
+                known += u.symbol;
+            }
+            return invalid(name(key) + ": unknown unit \"" + std::string(typed.unitText) + "\" (" +
+                           known + ")");
+        }
+        if (!unit)
+            return invalid(name(key) + ": give a unit");
+        si = physics::toSI(*unit, *typed.value);
+        if (unitUsed)
+            *unitUsed = *unit;
         return std::nullopt;
-    return readNumber(*at(given, key));
-}
+    }
 
-std::optional<Fault> checkSelection(const Given &given, Selection &s)
+    // A typed property of a fluid of one's own: a number in SI units. Empty text is a value not
+    // entered, as for the inputs.
+    std::optional<Fault> readProperty(Key key, std::optional<double> &si) const
+    {
+        si.reset();
+        if (!has(given, key) || trimmed(*at(given, key)).empty())
+            return std::nullopt;
+        si = readNumber(*at(given, key));
+        if (!si)
+            return invalid(name(key) + ": \"" + std::string(trimmed(*at(given, key))) +
+                           "\" is not a number (SI units)");
+        return std::nullopt;
+    }
+
+    Reading readField(Key key) const
+    {
+        if (!has(given, key))
+            return std::nullopt;
+        return readNumber(*at(given, key));
+    }
+
+    std::optional<Fault> checkSelection(Selection &s) const;
+    std::optional<Fault> checkFluid(physics::Problem &p) const;
+    std::optional<Fault> build(Request &request) const;
+};
+
+std::optional<Fault> Reader::checkSelection(Selection &s) const
 {
     if (!has(given, Key::Geometry))
         return missing(Key::Geometry, choices(Choice::Geometry));
     const Key keys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere};
     for (std::size_t i = 0; i < allChoices.size(); ++i)
-        if (auto f = choose(given, keys[i], allChoices[i], s))
+        if (auto f = choose(keys[i], allChoices[i], s))
             return f;
 
-    const std::string_view name = caseName(s);
+    const std::string_view caseWords = caseName(s);
     if (s.isPlate()) {
-        if (auto f = notUsed(given, Key::Sphere, name))
+        if (auto f = notUsed(Key::Sphere, caseWords))
             return f;
         if (s.heat == HeatCondition::None)
             return missing(Key::Heat, choices(Choice::Heat));
@@ -182,15 +290,15 @@ std::optional<Fault> checkSelection(const Given &given, Selection &s)
         if (needsFluidType && s.fluidType == FluidType::None)
             return missing(Key::FluidType, choices(Choice::FluidType));
         if (!needsFluidType && s.fluidType != FluidType::None)
-            return usage(optionName(Key::FluidType) +
+            return usage(name(Key::FluidType) +
                          " is used only by laminar flow over a plate at uniform temperature");
         return std::nullopt;
     }
     for (Key key : {Key::Heat, Key::Flow, Key::FluidType})
-        if (auto f = notUsed(given, key, name))
+        if (auto f = notUsed(key, caseWords))
             return f;
     if (s.isCylinder()) {
-        if (auto f = notUsed(given, Key::Sphere, name))
+        if (auto f = notUsed(Key::Sphere, caseWords))
             return f;
     } else if (s.sphere == SphereType::None) {
         return missing(Key::Sphere, choices(Choice::Sphere));
@@ -198,7 +306,148 @@ std::optional<Fault> checkSelection(const Given &given, Selection &s)
     return std::nullopt;
 }
 
+// The fluid, and for a fluid of one's own the properties its case takes.
+std::optional<Fault> Reader::checkFluid(physics::Problem &p) const
+{
+    if (!has(given, Key::Fluid))
+        return missing(Key::Fluid, "air, water or custom");
+    const std::string_view fluid = trimmed(*at(given, Key::Fluid));
+    if (fluid == "air")
+        p.fluid = physics::FluidChoice::Air;
+    else if (fluid == "water")
+        p.fluid = physics::FluidChoice::Water;
+    else if (fluid == "custom")
+        p.fluid = physics::FluidChoice::Custom;
+    else
+        return usage(name(Key::Fluid) + ": \"" + std::string(fluid) + "\" is not one of air, water or custom");
+
+    if (p.fluid != physics::FluidChoice::Custom) {
+        for (const PropertyKey &k : propertyKeys)
+            if (has(given, k.key))
+                return usage(name(k.key) + " is used only by " + name(Key::Fluid) + " custom");
+        return std::nullopt;
+    }
+    if (auto f = notUsed(Key::Pressure, "a fluid of one's own (its properties are given)"))
+        return f;
+    const std::vector<physics::Field> needed = physics::customFieldsNeeded(p.selection);
+    for (const PropertyKey &k : propertyKeys) {
+        if (std::find(needed.begin(), needed.end(), k.field) == needed.end()) {
+            if (auto f = notUsed(k.key, caseName(p.selection)))
+                return f;
+        } else if (!has(given, k.key)) {
+            return invalid("missing " + name(k.key) + " (" + std::string(k.what) + "), which " + std::string(caseName(p.selection)) +
+                           " in a fluid of one's own needs");
+        } else if (auto f = readProperty(k.key, propertyOf(p.custom, k.field))) {
+            return f;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Fault> Reader::build(Request &request) const
+{
+    // The problem is reset only for a physical case, the one that reads it: a batch of
+    // dimensionless rows copies it for none. Its default units are looked up once.
+    static const physics::Problem blankProblem{};
+    request.mode = Mode::Dimensionless;
+    request.inputs = Inputs{};
+    Selection &s = request.selection;
+    s = Selection{Geometry::None};
+
+    const Key dimensionlessKeys[] = {Key::Re, Key::Pr, Key::Prs, Key::Mu, Key::Mus};
+    std::optional<Key> physicalGiven;
+    for (std::size_t i = 0; i < keyCount && !physicalGiven; ++i)
+        if (given[i] && isPhysical(static_cast<Key>(i)))
+            physicalGiven = static_cast<Key>(i);
+    if (physicalGiven || file) {
+        if (physicalGiven)
+            for (Key k : dimensionlessKeys)
+                if (has(given, k))
+                    return usage(optionName(k) + " and " + optionName(*physicalGiven) +
+                                 " cannot be combined: give dimensionless numbers or a physical problem");
+        request.mode = Mode::Physical;
+        request.problem = blankProblem;
+    }
+
+    if (auto f = checkSelection(s))
+        return f;
+    const std::string_view caseWords = caseName(s);
+    const bool unheatedPlate = s.hasUnheatedStart();
+
+    if (request.mode == Mode::Dimensionless) {
+        if (!s.isCylinder())
+            if (auto f = notUsed(Key::Prs, caseWords))
+                return f;
+        if (!s.isRegularSphere()) {
+            const std::string_view why = s.isSphere() ? "drops" : caseWords;
+            if (auto f = notUsed(Key::Mu, why))
+                return f;
+            if (auto f = notUsed(Key::Mus, why))
+                return f;
+        }
+        if (!unheatedPlate)
+            for (Key k : {Key::Length, Key::X, Key::Xi})
+                if (auto f = usageUnlessUnheated(k))
+                    return f;
+        Inputs &in = request.inputs;
+        in.reynolds = readField(Key::Re);
+        in.prandtl = readField(Key::Pr);
+        in.prandtlSurface = readField(Key::Prs);
+        in.plateLength = readField(Key::Length);
+        in.distance = readField(Key::X);
+        in.heatStart = readField(Key::Xi);
+        in.mu = readField(Key::Mu);
+        in.muSurface = readField(Key::Mus);
+        return std::nullopt;
+    }
+
+    physics::Problem &p = request.problem;
+    p.selection = s;
+    if (!physics::needsDistances(s))
+        for (Key k : {Key::X, Key::Xi})
+            if (auto f = usageUnlessUnheated(k))
+                return f;
+    if (auto f = checkFluid(p))
+        return f;
+
+    // The uniform-flux plate is given its heat flux, every other case its surface temperature.
+    const bool flux = physics::takesHeatFlux(s);
+    if (auto f = notUsed(flux ? Key::TSurface : Key::HeatFlux,
+                         flux ? "a plate at uniform heat flux (give " + name(Key::HeatFlux) + ")"
+                              : "this case (give " + name(Key::TSurface) + ")"))
+        return f;
+    physics::Unit temperatureUnit = p.temperatureUnit;
+    if (auto f = readQuantity(Key::HeatFlux, p.heatFlux, &p.heatFluxUnit))
+        return f;
+    if (auto f = readQuantity(Key::Velocity, p.velocity, &p.velocityUnit))
+        return f;
+    if (auto f = readQuantity(Key::Length, p.length, &p.lengthUnit))
+        return f;
+    if (auto f = readQuantity(Key::TSurface, p.surfaceTemperature, &temperatureUnit))
+        return f;
+    if (auto f = readQuantity(Key::TInf, p.freeStreamTemperature, &temperatureUnit))
+        return f;
+    p.temperatureUnit = temperatureUnit;
+    if (has(given, Key::Pressure)) {
+        physics::Unit pressureUnit = p.pressureUnit;
+        if (auto f = readQuantity(Key::Pressure, p.pressure, &pressureUnit))
+            return f;
+        p.pressureUnit = pressureUnit;
+    }
+    if (auto f = readQuantity(Key::X, p.distance))
+        return f;
+    if (auto f = readQuantity(Key::Xi, p.heatStart))
+        return f;
+    return std::nullopt;
+}
+
 } // namespace
+
+bool isPhysical(Key k)
+{
+    return k == Key::Fluid || k == Key::Velocity || k == Key::TInf || k == Key::TSurface ||
+           k == Key::Pressure || k == Key::HeatFlux || k >= Key::Density;
+}
 
 std::optional<Key> keyNamed(std::string_view name)
 {
@@ -220,105 +469,75 @@ std::string optionName(Key key)
 
 std::optional<Fault> buildRequest(const Given &given, Request &request)
 {
-    // The problem is reset only for a physical case, the one that reads it: a batch of
-    // dimensionless rows copies it for none. Its default units are looked up once.
-    static const physics::Problem blankProblem{};
-    request.mode = Mode::Dimensionless;
-    request.inputs = Inputs{};
-    Selection &s = request.selection;
-    s = Selection{Geometry::None};
+    return Reader{given, false}.build(request);
+}
 
-    const Key physicalKeys[] = {Key::Fluid, Key::Velocity, Key::TInf, Key::TSurface, Key::Pressure, Key::HeatFlux};
-    const Key dimensionlessKeys[] = {Key::Re, Key::Pr, Key::Prs, Key::Mu, Key::Mus};
-    const Key *physicalGiven = nullptr;
-    for (const Key &k : physicalKeys)
-        if (!physicalGiven && has(given, k))
-            physicalGiven = &k;
-    if (physicalGiven) {
-        for (Key k : dimensionlessKeys)
-            if (has(given, k))
-                return usage(optionName(k) + " and " + optionName(*physicalGiven) +
-                             " cannot be combined: give dimensionless numbers or a physical problem");
-        request.mode = Mode::Physical;
-        request.problem = blankProblem;
+std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
+{
+    // The choices the calculator would ask for, in its order, given those before them: a choice
+    // kept from an earlier case (a fluid type once the flow is turbulent) is left aside.
+    Given given;
+    Selection asked{Geometry::None};
+    const Key choiceKeys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere};
+    for (std::size_t i = 0; i < allChoices.size(); ++i) {
+        const Choice choice = allChoices[i];
+        if (!isAsked(asked, choice) || wordOf(c.selection, choice).empty())
+            continue;
+        setCode(asked, choice, codeOf(c.selection, choice));
+        given[static_cast<std::size_t>(choiceKeys[i])] = wordOf(c.selection, choice);
     }
+    constexpr std::array<std::string_view, 3> fluidWords{"air", "water", "custom"};
+    if (c.has("fluid"))
+        given[static_cast<std::size_t>(Key::Fluid)] = fluidWords[static_cast<std::size_t>(c.fluid)];
 
-    if (auto f = checkSelection(given, s))
-        return f;
-    const std::string_view name = caseName(s);
-    const bool unheatedPlate = s.hasUnheatedStart();
-
-    if (request.mode == Mode::Dimensionless) {
-        if (!s.isCylinder())
-            if (auto f = notUsed(given, Key::Prs, name))
-                return f;
-        if (!s.isRegularSphere()) {
-            const std::string_view why = s.isSphere() ? "drops" : name;
-            if (auto f = notUsed(given, Key::Mu, why))
-                return f;
-            if (auto f = notUsed(given, Key::Mus, why))
-                return f;
+    // Inputs as the options write them, the text and its unit together; a unit left empty is the
+    // quantity's default one, as in the window.
+    struct InputKey {
+        Key key;
+        std::string_view name;
+        const physics::TypedValue physics::CaseFile::*typed;
+    };
+    static constexpr InputKey inputKeys[] = {
+        {Key::Velocity, "velocity", &physics::CaseFile::velocity},
+        {Key::Length, "length", &physics::CaseFile::length},
+        {Key::TInf, "t_inf", &physics::CaseFile::freeStreamTemperature},
+        {Key::TSurface, "t_surface", &physics::CaseFile::surfaceTemperature},
+        {Key::Pressure, "pressure", &physics::CaseFile::pressure},
+        {Key::X, "x", &physics::CaseFile::distance},
+        {Key::Xi, "xi", &physics::CaseFile::heatStart},
+        {Key::HeatFlux, "heat_flux", &physics::CaseFile::heatFlux},
+    };
+    const bool custom = c.fluid == physics::FluidChoice::Custom && c.has("fluid");
+    const auto used = [&](Key key) {
+        switch (key) {
+        case Key::TSurface: return !physics::takesHeatFlux(asked);
+        case Key::HeatFlux: return physics::takesHeatFlux(asked);
+        case Key::X:
+        case Key::Xi: return physics::needsDistances(asked);
+        case Key::Pressure: return !custom;
+        default: return true;
         }
-        if (!unheatedPlate)
-            for (Key k : {Key::Length, Key::X, Key::Xi})
-                if (auto f = usageUnlessUnheated(given, k))
-                    return f;
-        Inputs &in = request.inputs;
-        in.reynolds = readField(given, Key::Re);
-        in.prandtl = readField(given, Key::Pr);
-        in.prandtlSurface = readField(given, Key::Prs);
-        in.plateLength = readField(given, Key::Length);
-        in.distance = readField(given, Key::X);
-        in.heatStart = readField(given, Key::Xi);
-        in.mu = readField(given, Key::Mu);
-        in.muSurface = readField(given, Key::Mus);
-        return std::nullopt;
+    };
+    std::array<std::string, keyCount> texts;
+    std::array<std::string_view, keyCount> written;
+    for (const InputKey &k : inputKeys) {
+        const physics::TypedValue &v = c.*k.typed;
+        if (!c.has(k.name) || !used(k.key))
+            continue;
+        std::string &text = texts[static_cast<std::size_t>(k.key)];
+        text = v.text;
+        written[static_cast<std::size_t>(k.key)] = v.text;
+        if (!trimmed(text).empty())
+            text += v.unit.empty() ? physics::defaultUnit(quantityOf(k.key)).symbol : std::string_view(v.unit);
+        given[static_cast<std::size_t>(k.key)] = text;
     }
-
-    physics::Problem &p = request.problem;
-    p.selection = s;
-    if (!physics::needsDistances(s))
-        for (Key k : {Key::X, Key::Xi})
-            if (auto f = usageUnlessUnheated(given, k))
-                return f;
-    if (!has(given, Key::Fluid))
-        return missing(Key::Fluid, "air or water");
-    const std::string_view fluid = trimmed(*at(given, Key::Fluid));
-    if (fluid == "air")
-        p.fluid = physics::FluidChoice::Air;
-    else if (fluid == "water")
-        p.fluid = physics::FluidChoice::Water;
-    else
-        return usage(optionName(Key::Fluid) + ": \"" + std::string(fluid) + "\" is not one of air or water");
-
-    // The uniform-flux plate is given its heat flux, every other case its surface temperature.
-    const bool flux = physics::takesHeatFlux(s);
-    if (auto f = notUsed(given, flux ? Key::TSurface : Key::HeatFlux,
-                         flux ? "a plate at uniform heat flux (give --heat-flux)" : "this case (give --t-surface)"))
-        return f;
-    physics::Unit temperatureUnit = p.temperatureUnit;
-    if (auto f = readQuantity(given, Key::HeatFlux, p.heatFlux, &p.heatFluxUnit))
-        return f;
-    if (auto f = readQuantity(given, Key::Velocity, p.velocity))
-        return f;
-    if (auto f = readQuantity(given, Key::Length, p.length))
-        return f;
-    if (auto f = readQuantity(given, Key::TSurface, p.surfaceTemperature, &temperatureUnit))
-        return f;
-    if (auto f = readQuantity(given, Key::TInf, p.freeStreamTemperature, &temperatureUnit))
-        return f;
-    p.temperatureUnit = temperatureUnit;
-    if (has(given, Key::Pressure)) {
-        physics::Unit pressureUnit = p.pressureUnit;
-        if (auto f = readQuantity(given, Key::Pressure, p.pressure, &pressureUnit))
-            return f;
-        p.pressureUnit = pressureUnit;
+    if (custom) {
+        const std::vector<physics::Field> needed = physics::customFieldsNeeded(asked);
+        for (const PropertyKey &k : propertyKeys)
+            if (std::find(needed.begin(), needed.end(), k.field) != needed.end())
+                given[static_cast<std::size_t>(k.key)] = physics::customText(c, k.field);
     }
-    if (auto f = readQuantity(given, Key::X, p.distance))
-        return f;
-    if (auto f = readQuantity(given, Key::Xi, p.heatStart))
-        return f;
-    return std::nullopt;
+    return Reader{given, true, &written}.build(request);
 }
 
 } // namespace nusselt::cli

@@ -37,14 +37,30 @@ enum class Key {
     TSurface,
     Pressure,
     HeatFlux,
+    // A fluid of one's own (--fluid custom): its properties at the film temperature, those at the
+    // free-stream temperature where the case takes some there, and the one surface value it needs.
+    Density,
+    Viscosity,
+    Conductivity,
+    SpecificHeat,
+    DensityInf,
+    ViscosityInf,
+    ConductivityInf,
+    SpecificHeatInf,
+    SurfacePrandtl,
+    SurfaceViscosity,
 };
-inline constexpr std::size_t keyCount = 19;
+inline constexpr std::size_t keyCount = 29;
 
 // Column names of a batch file; options are these with "--" and dashes for underscores.
 inline constexpr std::array<std::string_view, keyCount> keyNames{
     "geometry", "heat", "flow", "fluid_type", "sphere", "re", "pr", "prs", "mu",
     "mus", "length", "x", "xi", "fluid", "velocity", "t_inf", "t_surface", "pressure",
-    "heat_flux"};
+    "heat_flux", "density", "viscosity", "conductivity", "specific_heat", "density_inf",
+    "viscosity_inf", "conductivity_inf", "specific_heat_inf", "surface_prandtl", "surface_viscosity"};
+
+// Whether the key states a physical problem (a fluid, its properties or an input with a unit).
+bool isPhysical(Key key);
 
 std::optional<Key> keyNamed(std::string_view name);
 std::string optionName(Key key); // "--fluid-type"
@@ -71,6 +87,14 @@ struct Fault {
 // Checks the options against the case they choose and fills request. Returns a problem instead
 // when they do not describe a case; allocates only then.
 std::optional<Fault> buildRequest(const Given &given, Request &request);
+
+// A case file, read as the options it stands for, with the same defaults and checks: its keys are
+// the options (case.heat is --heat, inputs.velocity is --velocity with its text and unit written
+// together, custom.film.density is --density, custom.free_stream.density --density-inf), and
+// messages name the keys. Two differences: a case file always states a physical problem, and an
+// input or property that its case does not use is left aside, since the window keeps every field
+// whatever the case.
+std::optional<Fault> buildRequest(const physics::CaseFile &caseFile, Request &request);
 
 
 } // namespace nusselt::cli

@@ -8,6 +8,7 @@
 #include <array>
 #include <map>
 #include <stdexcept>
+#include <vector>
 
 namespace nusselt::physics {
 namespace {
@@ -63,10 +64,17 @@ ordered_json fluidTexts(const TypedFluidTexts &t)
     return j;
 }
 
-// Reading with a path for messages; any mismatch throws Bad.
+// Reading with a path for messages; any mismatch throws Bad. Each reader looks up the keys it
+// knows and then refuses any other, so that nothing depends on an earlier check having run.
 struct Bad {
     std::string message;
+    bool usage = false;
 };
+
+[[noreturn]] void unknownKey(const std::string &path, std::string_view what)
+{
+    throw Bad{path + ": unknown " + std::string(what), true};
+}
 
 std::string textAt(const json &j, const std::string &path)
 {
@@ -82,65 +90,148 @@ const json &objectAt(const json &j, const std::string &path, std::string_view ex
     return j;
 }
 
+// The value of key in an object, or null when it has none.
+const json *member(const json &object, std::string_view key)
+{
+    const auto it = object.find(key);
+    return it == object.end() ? nullptr : &*it;
+}
+
+// The keys of an object that are not among known.
+template <typename Known>
+void refuseOthers(const json &object, const std::string &prefix, const Known &known, std::string_view what)
+{
+    for (const auto &item : object.items())
+        if (std::find(std::begin(known), std::end(known), item.key()) == std::end(known))
+            unknownKey(prefix + item.key(), what);
+}
+
+// "laminar, turbulent or mixed"
+std::string wordsOf(Choice choice)
+{
+    std::string list;
+    const ChoiceInfo info = infoOf(choice);
+    for (std::size_t i = 0; i < info.count; ++i) {
+        if (i > 0)
+            list += i + 1 == info.count ? " or " : ", ";
+        list += info.items[i].word;
+    }
+    return list;
+}
+
 void readChoices(const json &j, Selection &selection)
 {
-    for (const auto &[key, value] : objectAt(j, "case").items()) {
-        const std::string path = "case." + key;
-        const std::string word = textAt(value, path);
-        const auto choice = std::find_if(allChoices.begin(), allChoices.end(),
-                                         [&name = key](Choice c) { return infoOf(c).key == name; });
-        if (choice == allChoices.end())
-            throw Bad{path + ": unknown choice"};
-        const ChoiceItem *item = infoOf(*choice).withWord(word);
+    const json &choices = objectAt(j, "case");
+    std::vector<std::string_view> keys;
+    for (const Choice choice : allChoices) {
+        const ChoiceInfo info = infoOf(choice);
+        keys.push_back(info.key);
+        const json *value = member(choices, info.key);
+        if (!value)
+            continue;
+        const std::string path = "case." + std::string(info.key);
+        const std::string word = textAt(*value, path);
+        const ChoiceItem *item = info.withWord(word);
         if (!item)
-            throw Bad{path + ": \"" + word + "\" is not a choice"};
-        setCode(selection, *choice, item->code);
+            throw Bad{path + ": \"" + word + "\" is not one of " + wordsOf(choice), true};
+        setCode(selection, choice, item->code);
     }
+    refuseOthers(choices, "case.", keys, "choice");
 }
 
 void readInputs(const json &j, CaseFile &c)
 {
-    for (const auto &[key, value] : objectAt(j, "inputs").items()) {
-        const std::string path = "inputs." + key;
-        const InputSlot *slot = slotOf(inputSlots, key);
-        if (!slot)
-            throw Bad{path + ": unknown input"};
-        TypedValue &v = c.*slot->typed;
-        for (const auto &[entry, text] : objectAt(value, path, "{\"text\": ..., \"unit\": ...}").items()) {
-            if (entry != "text" && entry != "unit")
-                throw Bad{path + "." + entry + ": unknown entry"};
-            (entry == "text" ? v.text : v.unit) = textAt(text, path + "." + entry);
-        }
-        if (!v.unit.empty() && !findUnit(slot->quantity, v.unit))
-            throw Bad{path + ".unit: \"" + v.unit + "\" is not a unit of " + key};
+    const json &inputs = objectAt(j, "inputs");
+    std::vector<std::string_view> keys;
+    for (const InputSlot &slot : inputSlots) {
+        keys.push_back(slot.key);
+        const json *value = member(inputs, slot.key);
+        if (!value)
+            continue;
+        const std::string path = "inputs." + std::string(slot.key);
+        const json &entries = objectAt(*value, path, "{\"text\": ..., \"unit\": ...}");
+        TypedValue &v = c.*slot.typed;
+        if (const json *text = member(entries, "text"))
+            v.text = textAt(*text, path + ".text");
+        if (const json *unit = member(entries, "unit"))
+            v.unit = textAt(*unit, path + ".unit");
+        refuseOthers(entries, path + ".", std::array<std::string_view, 2>{"text", "unit"}, "entry");
+        if (!v.unit.empty() && !findUnit(slot.quantity, v.unit))
+            throw Bad{path + ".unit: \"" + v.unit + "\" is not a unit of " + std::string(slot.key)};
+        c.present.emplace_back(slot.key);
     }
+    refuseOthers(inputs, "inputs.", keys, "input");
 }
 
 void readFluidTexts(const json &j, const std::string &path, TypedFluidTexts &t)
 {
-    for (const auto &[key, value] : objectAt(j, path).items()) {
-        const FluidSlot *slot = slotOf(fluidSlots, key);
-        if (!slot)
-            throw Bad{path + "." + key + ": unknown property"};
-        t.*slot->text = textAt(value, path + "." + key);
+    const json &texts = objectAt(j, path);
+    std::vector<std::string_view> keys;
+    for (const FluidSlot &slot : fluidSlots) {
+        keys.push_back(slot.key);
+        if (const json *value = member(texts, slot.key))
+            t.*slot.text = textAt(*value, path + "." + std::string(slot.key));
     }
+    refuseOthers(texts, path + ".", keys, "property");
 }
 
 void readCustom(const json &j, CaseFile &c)
 {
-    for (const auto &[key, value] : objectAt(j, "custom").items()) {
-        const std::string path = "custom." + key;
-        if (key == "film")
-            readFluidTexts(value, path, c.film);
-        else if (key == "free_stream")
-            readFluidTexts(value, path, c.freeStream);
-        else if (key == "surface_prandtl")
-            c.prandtlSurface = textAt(value, path);
-        else if (key == "surface_viscosity")
-            c.viscositySurface = textAt(value, path);
-        else
-            throw Bad{path + ": unknown entry"};
-    }
+    const json &custom = objectAt(j, "custom");
+    if (const json *film = member(custom, "film"))
+        readFluidTexts(*film, "custom.film", c.film);
+    if (const json *freeStream = member(custom, "free_stream"))
+        readFluidTexts(*freeStream, "custom.free_stream", c.freeStream);
+    if (const json *prandtl = member(custom, "surface_prandtl"))
+        c.prandtlSurface = textAt(*prandtl, "custom.surface_prandtl");
+    if (const json *viscosity = member(custom, "surface_viscosity"))
+        c.viscositySurface = textAt(*viscosity, "custom.surface_viscosity");
+    refuseOthers(custom, "custom.",
+                 std::array<std::string_view, 4>{"film", "free_stream", "surface_prandtl", "surface_viscosity"},
+                 "entry");
+}
+
+// Objects nest at most this deep in a case file ({"inputs": {"velocity": {...}}} is 3).
+constexpr int maxDepth = 8;
+
+// The document, refusing a key given twice in one object (the parser would keep the last) and
+// nesting deeper than any case file has.
+json parse(std::string_view text)
+{
+    // The keys of each object being read, the last one that of the value being read in it.
+    std::vector<std::vector<std::string>> keys;
+    std::optional<Bad> fault;
+    const json::parser_callback_t check = [&](int depth, json::parse_event_t event, json &parsed) {
+        if (fault)
+            return false;
+        if (depth > maxDepth) {
+            fault = Bad{"nested deeper than a case file is (" + std::to_string(maxDepth) + " levels)"};
+            return false;
+        }
+        if (event == json::parse_event_t::object_start) {
+            keys.emplace_back();
+        } else if (event == json::parse_event_t::object_end && !keys.empty()) {
+            keys.pop_back();
+        } else if (event == json::parse_event_t::key && !keys.empty() && parsed.is_string()) {
+            const std::string &key = parsed.get_ref<const std::string &>();
+            std::vector<std::string> &seen = keys.back();
+            if (std::find(seen.begin(), seen.end(), key) != seen.end()) {
+                std::string path;
+                for (std::size_t i = 0; i + 1 < keys.size(); ++i)
+                    if (!keys[i].empty())
+                        path += keys[i].back() + ".";
+                fault = Bad{path + key + ": given twice", true};
+            }
+            seen.push_back(key);
+        }
+        return true;
+    };
+    json j = json::parse(text.begin(), text.end(), check, false);
+    if (j.is_discarded() && !fault)
+        throw Bad{"not a JSON document"};
+    if (fault)
+        throw *fault;
+    return j;
 }
 
 } // namespace
@@ -189,42 +280,61 @@ std::string &customText(CaseFile &c, Field field)
     throw std::invalid_argument("not a property of a fluid of one's own");
 }
 
-std::optional<CaseFile> fromJson(std::string_view text, std::string &error)
+std::optional<CaseFile> fromJson(std::string_view text, CaseFileError &error)
 {
-    const json j = json::parse(text.begin(), text.end(), nullptr, false);
-    if (j.is_discarded()) {
-        error = "not a JSON document";
-        return std::nullopt;
-    }
+    error = {};
     try {
+        const json j = parse(text);
         if (!j.is_object())
             throw Bad{"expected a JSON object"};
-        if (!j.contains("format") || j["format"] != caseFileFormat)
+        const json *format = member(j, "format");
+        if (!format || *format != caseFileFormat)
             throw Bad{"format: expected \"nusselt-case\""};
-        if (!j.contains("version") || !j["version"].is_number_integer())
+        const json *version = member(j, "version");
+        if (!version || !version->is_number_integer())
             throw Bad{"version: expected a whole number"};
-        if (j["version"].get<long long>() > caseFileVersion)
-            throw Bad{"version: written by a newer program (version " +
-                      std::to_string(j["version"].get<long long>()) + ")"};
+        const long long number = version->get<long long>();
+        if (number > caseFileVersion)
+            throw Bad{"version: written by a newer program (version " + std::to_string(number) + ")"};
+        if (number != caseFileVersion)
+            throw Bad{"version: " + std::to_string(number) + " is no version of the case file (expected "
+                      + std::to_string(caseFileVersion) + ")"};
         CaseFile c;
-        if (j.contains("case"))
-            readChoices(j["case"], c.selection);
-        if (j.contains("fluid")) {
-            const std::string word = textAt(j["fluid"], "fluid");
-            const auto fluid = std::find(fluidWords.begin(), fluidWords.end(), word);
-            if (fluid == fluidWords.end())
-                throw Bad{"fluid: \"" + word + "\" is not air, water or custom"};
-            c.fluid = static_cast<FluidChoice>(fluid - fluidWords.begin());
+        if (const json *choices = member(j, "case"))
+            readChoices(*choices, c.selection);
+        if (const json *fluid = member(j, "fluid")) {
+            const std::string word = textAt(*fluid, "fluid");
+            const auto known = std::find(fluidWords.begin(), fluidWords.end(), word);
+            if (known == fluidWords.end())
+                throw Bad{"fluid: \"" + word + "\" is not one of air, water or custom", true};
+            c.fluid = static_cast<FluidChoice>(known - fluidWords.begin());
+            c.present.emplace_back("fluid");
         }
-        if (j.contains("inputs"))
-            readInputs(j["inputs"], c);
-        if (j.contains("custom"))
-            readCustom(j["custom"], c);
+        if (const json *inputs = member(j, "inputs"))
+            readInputs(*inputs, c);
+        if (const json *custom = member(j, "custom"))
+            readCustom(*custom, c);
+        refuseOthers(j, "", std::array<std::string_view, 6>{"case", "custom", "fluid", "format", "inputs", "version"},
+                     "key");
         return c;
     } catch (const Bad &bad) {
-        error = bad.message;
+        error.message = bad.message;
+        error.usage = bad.usage;
         return std::nullopt;
     }
+}
+
+std::optional<CaseFile> fromJson(std::string_view text, std::string &error)
+{
+    CaseFileError fault;
+    std::optional<CaseFile> c = fromJson(text, fault);
+    error = std::move(fault.message);
+    return c;
+}
+
+bool CaseFile::has(std::string_view key) const
+{
+    return std::find(present.begin(), present.end(), key) != present.end();
 }
 
 std::optional<Problem> toProblem(const CaseFile &c, std::string &error)

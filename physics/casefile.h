@@ -23,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace nusselt::physics {
 
@@ -53,6 +54,11 @@ struct CaseFile {
     TypedFluidTexts freeStream;
     std::string prandtlSurface;
     std::string viscositySurface;
+    // The keys among "fluid" and the inputs' ("velocity", "pressure", ...) that the file read had.
+    // A key left out means what an option not given means (no pressure: 1 atm); an empty text, what
+    // an option given empty means (a value not entered).
+    std::vector<std::string> present;
+    bool has(std::string_view key) const;
 };
 
 inline constexpr std::string_view caseFileFormat = "nusselt-case";
@@ -63,8 +69,19 @@ inline constexpr std::size_t caseFileSizeLimit = std::size_t{1} << 20;
 // Pretty-printed JSON, ending in a line break.
 std::string toJson(const CaseFile &caseFile);
 
-// The case in a file's text, or nothing with error saying what is wrong and where
-// ("inputs.velocity.unit: \"km/h\" is not a unit of velocity").
+// Why a text is no case: a message saying what is wrong and where ("inputs.velocity.unit: \"km/h\"
+// is not a unit of velocity"). `usage`: a mistake the command line calls a usage error when made
+// in options (an unknown key, as an unknown option; a word that is not one of a choice's; a key
+// given twice); otherwise the text is no case file this program reads (not JSON, another format or
+// version, a value of the wrong type, nested too deep) or a unit unknown to its quantity.
+struct CaseFileError {
+    std::string message;
+    bool usage = false;
+};
+
+// The case in a file's text, or nothing with error saying what is wrong and where. Keys in any
+// order; every key must be known, and given once.
+std::optional<CaseFile> fromJson(std::string_view json, CaseFileError &error);
 std::optional<CaseFile> fromJson(std::string_view json, std::string &error);
 
 // The text a case file keeps for one property of a fluid of one's own (a Field from FilmDensity
