@@ -1,0 +1,432 @@
+'use strict';
+// The page: a case stated with the command line's option names and texts, handed to the engine
+// (engine.js, the program's own code compiled to WebAssembly), its JSON answer shown. No number
+// is computed or formatted here: the engine converts units and writes every number shown.
+(function () {
+  const $ = (id) => document.getElementById(id);
+  let engine = null;
+  let catalog = null;
+
+  // The inputs, by option name; quantity: the unit selector's quantity (physical mode only).
+  const inputs = {
+    re: { label: 'Reynolds number Re' },
+    pr: { label: 'Prandtl number Pr' },
+    prs: { label: 'Prandtl number at the surface Pr_s' },
+    mu: { label: 'Viscosity μ at T∞ (any unit)' },
+    mus: { label: 'Viscosity μ_s at Ts (the same unit)' },
+    fluid: { label: 'Fluid', options: [['air', 'Air'], ['water', 'Water']] },
+    velocity: { label: 'Velocity V', quantity: 'velocity' },
+    length: { label: 'Length L', quantity: 'length' },
+    x: { label: 'Distance x from the leading edge', quantity: 'length' },
+    xi: { label: 'Heating starts at ξ', quantity: 'length' },
+    t_inf: { label: 'Free-stream temperature T∞', quantity: 'temperature' },
+    t_surface: { label: 'Surface temperature Ts', quantity: 'temperature' },
+    pressure: { label: 'Pressure p', quantity: 'pressure', placeholder: '1 atm when empty' },
+    heat_flux: { label: 'Heat flux q″', quantity: 'heat_flux' },
+  };
+  const physicalKeys = ['fluid', 'velocity', 't_inf', 't_surface', 'pressure', 'heat_flux'];
+
+  // What the user has typed and chosen, kept across changes of case and mode.
+  const state = {
+    mode: 'physical',
+    system: 'SI',
+    choices: { geometry: 'cylinder' },
+    texts: { fluid: 'air', pressure: '101.325' },
+    units: {},       // option -> unit symbol
+    shownUnits: {},  // result quantity -> unit symbol
+  };
+
+  const call = (name, ...args) => engine[name](...args);
+  const systemUnit = (quantity) => catalog.units[quantity][state.system === 'US' ? 'us' : 'si'];
+  const unitOf = (key) => state.units[key] || systemUnit(inputs[key].quantity);
+  const shownUnit = (quantity) => state.shownUnits[quantity] || systemUnit(quantity);
+  // Numbers as the engine writes them; a missing one (JSON null) as a dash.
+  function show(quantity, value, unit) {
+    if (value === null || value === undefined) return '—';
+    const text = call('show', quantity, value, unit || '');
+    return /^-?(inf|nan)$/.test(text) || text === '' ? '—' : text;
+  }
+  // The plain-ASCII spelling of a unit for links ("°C" -> "C", "W/m²" -> "W/m2").
+  function spelled(quantity, symbol) {
+    const ascii = symbol.replace(/°/g, '').replace(/²/g, '2').replace(/³/g, '3').replace(/·/g, '.');
+    const back = JSON.parse(call('split', quantity, '1' + ascii));
+    return back.unit === symbol ? ascii : symbol;
+  }
+
+  function form() {
+    return JSON.parse(call('form', choiceLines().join('\n')));
+  }
+  function choiceLines() {
+    return Object.entries(state.choices).filter(([, w]) => w).map(([k, w]) => `${k}=${w}`);
+  }
+  function takenInputs() {
+    return form().inputs[state.mode];
+  }
+
+  // The case as option lines: the choices asked, then each input the case takes that is not empty.
+  function lines() {
+    const f = form();
+    const out = f.choices.filter((c) => c.asked && c.chosen).map((c) => `${c.key}=${c.chosen}`);
+    for (const key of f.inputs[state.mode]) {
+      const text = (state.texts[key] || '').trim();
+      if (!text) continue;
+      const q = state.mode === 'physical' && inputs[key].quantity;
+      out.push(`${key}=${q ? text + spelled(q, unitOf(key)) : text}`);
+    }
+    return out;
+  }
+
+  // ---- the form ----
+  function fieldBox(key, labelText, control, unit) {
+    const box = document.createElement('div');
+    box.className = 'field';
+    box.id = `field-${key}`;
+    const label = document.createElement('label');
+    label.htmlFor = control.id;
+    label.textContent = labelText;
+    const pair = document.createElement('div');
+    pair.className = 'pair';
+    pair.append(control);
+    if (unit) pair.append(unit);
+    const message = document.createElement('p');
+    message.className = 'message';
+    message.id = `message-${key}`;
+    control.setAttribute('aria-describedby', message.id);
+    box.append(label, pair, message);
+    return box;
+  }
+
+  function select(id, items, chosen, onChange, ariaLabel) {
+    const s = document.createElement('select');
+    s.id = id;
+    if (ariaLabel) s.setAttribute('aria-label', ariaLabel);
+    for (const [value, text] of items) {
+      const o = document.createElement('option');
+      o.value = value;
+      o.textContent = text;
+      s.append(o);
+    }
+    s.value = chosen;
+    s.addEventListener('change', () => onChange(s.value));
+    return s;
+  }
+
+  function buildForm() {
+    const f = form();
+    const choiceBox = $('choices');
+    choiceBox.replaceChildren();
+    for (const c of f.choices) {
+      if (!c.asked) continue;
+      const items = [['', 'Choose…'], ...c.items.map((i) => [i.word, i.label])];
+      const s = select(`input-${c.key}`, items, c.chosen, (word) => {
+        state.choices[c.key] = word;
+        buildForm();
+        compute();
+      });
+      choiceBox.append(fieldBox(c.key, c.label, s));
+    }
+    const inputBox = $('inputs');
+    inputBox.replaceChildren();
+    const geometry = f.choices[0].chosen;
+    for (const key of f.inputs[state.mode]) {
+      const def = inputs[key];
+      let label = def.label;
+      if (key === 'length' && state.mode === 'physical' && geometry !== 'plate') label = 'Diameter D';
+      if (key === 'length' && state.mode === 'dimensionless') label = 'Plate length L (any unit, as x and ξ)';
+      let control;
+      if (def.options) {
+        control = select(`input-${key}`, def.options, state.texts[key] || def.options[0][0], (v) => {
+          state.texts[key] = v;
+          compute();
+        });
+      } else {
+        control = document.createElement('input');
+        control.type = 'text';
+        control.inputMode = 'decimal';
+        control.id = `input-${key}`;
+        control.value = state.texts[key] || '';
+        control.addEventListener('input', () => {
+          state.texts[key] = control.value;
+          compute();
+        });
+      }
+      let unit = null;
+      if (def.quantity && state.mode === 'physical') {
+        const symbols = catalog.units[def.quantity].units;
+        unit = select(`unit-${key}`, symbols.map((u) => [u, u]), unitOf(key), (u) => {
+          convert(key, u);
+          control.value = state.texts[key] || '';
+          compute();
+        }, `${label}: unit`);
+      }
+      inputBox.append(fieldBox(key, label, control, unit));
+    }
+  }
+
+  // A typed value follows its unit selector: 12.7 mm becomes 0.5 in, as the engine converts it.
+  function convert(key, unit) {
+    const q = inputs[key].quantity;
+    const text = (state.texts[key] || '').trim();
+    const from = JSON.parse(call('split', q, text + spelled(q, unitOf(key))));
+    state.units[key] = unit;
+    if (text && from.si !== null) state.texts[key] = show(q, from.si, unit);
+  }
+
+  // ---- the answer ----
+  function clearMessages() {
+    for (const m of document.querySelectorAll('.message')) m.textContent = '';
+    for (const c of document.querySelectorAll('[aria-invalid]')) c.removeAttribute('aria-invalid');
+  }
+  function messageBeside(key, text) {
+    const m = $(`message-${key}`);
+    if (!m) return false;
+    m.textContent = m.textContent ? `${m.textContent} ${text}` : text;
+    $(`input-${key}`).setAttribute('aria-invalid', 'true');
+    return true;
+  }
+  function setStatus(text, refused) {
+    $('status').textContent = text;
+    $('status').className = refused ? 'refused' : '';
+  }
+
+  function table(id, caption, head, unitRow, rows) {
+    const t = $(id);
+    t.replaceChildren();
+    t.hidden = false;
+    const c = document.createElement('caption');
+    c.textContent = caption;
+    const thead = document.createElement('thead');
+    const tr = document.createElement('tr');
+    for (const h of head) {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.textContent = h;
+      tr.append(th);
+    }
+    thead.append(tr);
+    if (unitRow) {
+      const ur = document.createElement('tr');
+      ur.className = 'units';
+      for (const cell of unitRow) {
+        const th = document.createElement('th');
+        if (cell instanceof Node) th.append(cell);
+        else th.textContent = cell || '';
+        ur.append(th);
+      }
+      thead.append(ur);
+    }
+    const tbody = document.createElement('tbody');
+    for (const row of rows) {
+      const r = document.createElement('tr');
+      row.forEach((cell, i) => {
+        const td = document.createElement(i === 0 ? 'th' : 'td');
+        if (i === 0) td.scope = 'row';
+        if (i === row.length - 1 && typeof cell === 'string' && /[a-z]/.test(cell)) td.className = 'text';
+        td.textContent = cell;
+        r.append(td);
+      });
+      tbody.append(r);
+    }
+    t.append(c, thead, tbody);
+  }
+
+  function unitChooser(quantity, label) {
+    const symbols = catalog.units[quantity].units;
+    return select(`shown-${quantity}`, symbols.map((u) => [u, u]), shownUnit(quantity), (u) => {
+      state.shownUnits[quantity] = u;
+      compute();
+      $(`shown-${quantity}`).focus();
+    }, `${label}: unit`);
+  }
+
+  function showFields(json) {
+    const dl = $('fields');
+    dl.replaceChildren();
+    const names = { nusselt: 'Nusselt #', average_nusselt: 'Average Nusselt #', note: 'Note', zhukauskas: 'Zhukauskas' };
+    for (const [key, text] of Object.entries(json.fields || {})) {
+      if (text === null || text === '') continue;
+      const dt = document.createElement('dt');
+      dt.textContent = names[key] || key;
+      const dd = document.createElement('dd');
+      dd.textContent = text;
+      dd.id = `shown-field-${key}`;
+      dl.append(dt, dd);
+    }
+  }
+
+  function showPhysical(json) {
+    const T = shownUnit('temperature');
+    const summary = [
+      ['Film temperature T_f', show('temperature', json.film_temperature_K, T) + ' ' + T],
+      ['Reynolds number Re', show('number', json.reynolds)],
+      ['Prandtl number Pr', show('number', json.prandtl)],
+    ];
+    if (json.prandtl_surface !== undefined) summary.push(['Pr_s at Ts', show('number', json.prandtl_surface)]);
+    if (json.viscosity_ratio !== undefined) summary.push(['μ/μ_s', show('number', json.viscosity_ratio)]);
+    summary.push(['Mach number', show('number', json.mach)]);
+    const dl = document.createElement('dl');
+    dl.className = 'fields';
+    for (const [name, value] of summary) {
+      const dt = document.createElement('dt');
+      dt.textContent = name;
+      const dd = document.createElement('dd');
+      dd.textContent = value;
+      dl.append(dt, dd);
+    }
+    $('summary').replaceChildren(dl);
+
+    const rows = json.results;
+    const flux = rows.some((r) => r.temperature_difference_K !== null);
+    const rate = rows.find((r) => r.heat_rate_unit);
+    const rateQuantity = rate && rate.heat_rate_unit === 'W' ? 'heat_rate' : 'heat_rate_per_length';
+    const head = ['Correlation', 'Kind', 'Nu', 'h', flux ? 'Ts − T∞' : 'q″'];
+    const units = ['', '', '', unitChooser('h', 'h'),
+      flux ? unitChooser('temperature_difference', 'Ts − T∞') : unitChooser('heat_flux', 'q″')];
+    if (rate) {
+      head.push(rateQuantity === 'heat_rate' ? 'q' : 'q′');
+      units.push(unitChooser(rateQuantity, 'Heat rate'));
+    }
+    head.push('Re', 'Pr', 'Properties at', 'Outside the published range');
+    units.push('', '', T, '');
+    table('results', 'Heat transfer per correlation', head, units, rows.map((r) => {
+      const cells = [r.correlation, r.kind, show('number', r.nusselt), show('h', r.h, shownUnit('h')),
+        flux ? show('temperature_difference', r.temperature_difference_K, shownUnit('temperature_difference'))
+          : show('heat_flux', r.heat_flux, shownUnit('heat_flux'))];
+      if (rate) cells.push(r.heat_rate_unit ? show(rateQuantity, r.heat_rate, shownUnit(rateQuantity)) : '—');
+      cells.push(show('number', r.reynolds), show('number', r.prandtl),
+        show('temperature', r.reference_temperature_K, T), r.outside_range.join(' ') || 'within');
+      return cells;
+    }));
+
+    const props = [['density', 'ρ'], ['dynamic_viscosity', 'μ'], ['thermal_conductivity', 'k'], ['specific_heat', 'c_p']];
+    const where = { film: 'Film temperature', free_stream: 'Free stream', surface: 'Surface' };
+    table('properties', `Properties of ${json.fluid}`, ['Taken at', 'T', ...props.map((p) => p[1]), 'Pr'],
+      ['', T, ...props.map((p) => systemUnit(p[0])), ''],
+      Object.entries(json.properties).map(([role, s]) => [where[role] || role,
+        show('temperature', s.temperature_K, T), ...props.map((p) => show(p[0], s[p[0]], systemUnit(p[0]))),
+        show('number', s.prandtl)]));
+  }
+
+  function showDimensionless(json) {
+    $('summary').replaceChildren();
+    $('properties').hidden = true;
+    table('results', 'Nusselt number per correlation', ['Correlation', 'Kind', 'Nu', 'Outside the published range'], null,
+      json.results.map((r) => [r.correlation, r.kind, show('number', r.nusselt), r.outside_range.join(' ') || 'within']));
+  }
+
+  function compute() {
+    clearMessages();
+    const given = lines();
+    const query = new URLSearchParams(given.map((l) => {
+      const eq = l.indexOf('=');
+      return [l.slice(0, eq), l.slice(eq + 1)];
+    })).toString();
+    history.replaceState(null, '', `?${query}`);
+    $('link').href = `?${query}`;
+    const json = JSON.parse(call('calculate', given.join('\n')));
+    const answered = !json.fault && !json.invalid && !json.refused;
+    $('results').hidden = !answered;
+    $('properties').hidden = !answered || json.mode !== 'physical';
+    if (!answered) {
+      $('fields').replaceChildren();
+      $('summary').replaceChildren();
+    }
+    if (json.fault) {
+      const m = /^--([a-z-]+)/.exec(json.fault.message);
+      const key = m && m[1].replace(/-/g, '_');
+      const rest = json.fault.message.replace(/^--[a-z-]+:?\s*/, '');
+      if (!(key && messageBeside(key, rest.charAt(0).toUpperCase() + rest.slice(1))))
+        setStatus(json.fault.message.replace(/--([a-z-]+)/g, (all, k) => k.replace(/-/g, '_')), true);
+      else setStatus('Check the input marked.', true);
+      return json;
+    }
+    if (json.invalid) {
+      const unplaced = [];
+      for (const m of json.invalid)
+        if (!messageBeside(catalog.fields[m.field], m.message)) unplaced.push(`${m.field}: ${m.message}`);
+      setStatus(unplaced.length ? unplaced.join(' ') : 'Check the inputs marked.', true);
+      return json;
+    }
+    if (json.refused) {
+      setStatus(`${json.refused.title}: ${json.refused.note}`, true);
+      return json;
+    }
+    setStatus('');
+    showFields(json);
+    if (json.mode === 'physical') showPhysical(json);
+    else showDimensionless(json);
+    return json;
+  }
+
+  // ---- the address ----
+  function readQuery(search) {
+    const params = new URLSearchParams(search);
+    if ([...params.keys()].length === 0) return false;
+    state.choices = {};
+    state.texts = { fluid: 'air' };
+    state.units = {};
+    state.mode = [...params.keys()].some((k) => physicalKeys.includes(k)) ? 'physical' : 'dimensionless';
+    for (const [key, value] of params) {
+      if (['geometry', 'heat', 'flow', 'fluid_type', 'sphere'].includes(key)) {
+        state.choices[key] = value;
+      } else if (inputs[key] && inputs[key].quantity && state.mode === 'physical') {
+        const split = JSON.parse(call('split', inputs[key].quantity, value));
+        if (split.unit) {
+          state.texts[key] = split.number;
+          state.units[key] = split.unit;
+        } else {
+          state.texts[key] = value;
+        }
+      } else {
+        state.texts[key] = value;
+      }
+    }
+    return true;
+  }
+
+  function syncRadios() {
+    for (const r of document.querySelectorAll('input[name=mode]')) r.checked = r.value === state.mode;
+    for (const r of document.querySelectorAll('input[name=system]')) r.checked = r.value === state.system;
+  }
+
+  async function start() {
+    const module = await NusseltEngine();
+    engine = {
+      calculate: module.cwrap('nusselt_calculate', 'string', ['string']),
+      form: module.cwrap('nusselt_form', 'string', ['string']),
+      show: module.cwrap('nusselt_show', 'string', ['string', 'number', 'string']),
+      split: module.cwrap('nusselt_split', 'string', ['string', 'string']),
+      catalog: module.cwrap('nusselt_catalog', 'string', []),
+    };
+    catalog = JSON.parse(engine.catalog());
+    readQuery(location.search);
+    syncRadios();
+    for (const r of document.querySelectorAll('input[name=mode]'))
+      r.addEventListener('change', () => { state.mode = r.value; buildForm(); compute(); });
+    for (const r of document.querySelectorAll('input[name=system]'))
+      r.addEventListener('change', () => {
+        const old = state.system;
+        for (const key of Object.keys(inputs)) {
+          if (!inputs[key].quantity || state.mode !== 'physical') continue;
+          state.system = old;
+          const from = unitOf(key);
+          state.system = r.value;
+          if (systemUnit(inputs[key].quantity) !== from) convert(key, systemUnit(inputs[key].quantity));
+        }
+        state.system = r.value;
+        state.units = {};
+        state.shownUnits = {};
+        buildForm();
+        compute();
+      });
+    $('problem').addEventListener('submit', (e) => e.preventDefault());
+    buildForm();
+    compute();
+    document.body.dataset.ready = 'true';
+    if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
+      navigator.serviceWorker.register('sw.js').catch(() => {});
+  }
+
+  window.nusseltPage = { compute, state, readQuery, engine: () => engine };
+  start();
+})();
