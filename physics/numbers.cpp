@@ -2,8 +2,10 @@
 
 #include <array>
 #include <charconv>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace nusselt {
 namespace {
@@ -24,6 +26,47 @@ bool equalsIgnoringCase(std::string_view a, std::string_view lower)
     }
     return true;
 }
+
+#if !defined(__cpp_lib_to_chars) || defined(NUSSELT_PORTABLE_NUMBERS)
+// For a standard library without std::from_chars for double (the WebAssembly build's): the same
+// grammar checked here, the value read by strtod in the C locale.
+struct Read {
+    const char *ptr;
+    std::errc ec;
+};
+
+Read readDecimal(const char *first, const char *last, double &value)
+{
+    const char *p = first;
+    const auto digits = [&p, last] {
+        const char *from = p;
+        while (p != last && *p >= '0' && *p <= '9')
+            ++p;
+        return p != from;
+    };
+    bool any = digits();
+    if (p != last && *p == '.') {
+        ++p;
+        any = digits() || any;
+    }
+    if (!any)
+        return {first, std::errc::invalid_argument};
+    if (p != last && (*p == 'e' || *p == 'E')) {
+        const char *mark = p++;
+        if (p != last && (*p == '+' || *p == '-'))
+            ++p;
+        if (!digits())
+            p = mark;
+    }
+    const std::string copy(first, p);
+    errno = 0;
+    const double v = std::strtod(copy.c_str(), nullptr);
+    if (errno == ERANGE && (v == 0.0 || std::isinf(v)))
+        return {p, std::errc::result_out_of_range};
+    value = v;
+    return {p, std::errc()};
+}
+#endif
 
 } // namespace
 
@@ -53,7 +96,11 @@ std::optional<double> readNumber(std::string_view text)
     if (s.empty() || !((s.front() >= '0' && s.front() <= '9') || s.front() == '.'))
         return std::nullopt;
     double value = 0.0;
+#if defined(__cpp_lib_to_chars) && !defined(NUSSELT_PORTABLE_NUMBERS)
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+#else
+    const auto [end, ec] = readDecimal(s.data(), s.data() + s.size(), value);
+#endif
     if (ec != std::errc() || end != s.data() + s.size())
         return std::nullopt; // out of range: overflow and underflow to zero alike
     return negative ? -value : value;
