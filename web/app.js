@@ -111,7 +111,15 @@
     return s;
   }
 
+  // The form follows the case; the control that had the focus keeps it (a keyboard user arrowing
+  // through a choice stays on it).
   function buildForm() {
+    const focused = document.activeElement && document.activeElement.id;
+    buildFields();
+    if (focused && $(focused)) $(focused).focus();
+  }
+
+  function buildFields() {
     const f = form();
     const choiceBox = $('choices');
     choiceBox.replaceChildren();
@@ -145,6 +153,7 @@
         control.inputMode = 'decimal';
         control.id = `input-${key}`;
         control.value = state.texts[key] || '';
+        if (def.placeholder) control.placeholder = def.placeholder;
         control.addEventListener('input', () => {
           state.texts[key] = control.value;
           compute();
