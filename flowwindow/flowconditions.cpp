@@ -2,6 +2,7 @@
 
 #include "casefileio.h"
 #include "externalflow.h"
+#include "onscreen.h"
 #include "plotpanel.h"
 #include "resultsview.h"
 
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace physics = nusselt::physics;
 using nusselt::Choice;
@@ -120,13 +122,19 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     for (QComboBox *combo : {ui.HeatTransferCoefficientUnit, ui.HeatFluxUnit, ui.HeatRateUnit, ui.FluidCombo})
         connect(combo, &QComboBox::currentIndexChanged, this, &FlowConditions::refresh);
     nusselt::flowwindow::setUpResults(ui);
+    // Chosen again, the system sets again what was changed since; the items are in enum order.
+    connect(ui.UnitSystemChoice, &QComboBox::activated, this,
+            [this](int index) { useUnitSystem(static_cast<physics::UnitSystem>(index)); });
 
     connect(ui.UseInCalculator, &QPushButton::clicked, this, [this] {
         if (current.calculatorInputs)
             calculator.setInputs(*current.calculatorInputs);
     });
     connect(ui.CloseButton, &QPushButton::clicked, this, &QDialog::close);
-    connect(ui.SaveCase, &QPushButton::clicked, this, [this] { nusselt::flowwindow::saveCase(this, caseFile()); });
+    connect(ui.SaveCase, &QPushButton::clicked, this, [this] {
+        revealMessages();
+        nusselt::flowwindow::saveCase(this, caseFile());
+    });
     connect(ui.OpenCase, &QPushButton::clicked, this, [this] {
         if (const auto c = nusselt::flowwindow::openCase(this))
             setCase(*c);
@@ -300,8 +308,34 @@ physics::Problem FlowConditions::problem() const
     return p;
 }
 
+physics::UnitSystem FlowConditions::unitSystem() const
+{
+    return static_cast<physics::UnitSystem>(std::max(0, ui.UnitSystemChoice->currentIndex()));
+}
+
+void FlowConditions::useUnitSystem(physics::UnitSystem system)
+{
+    {
+        const QSignalBlocker quiet(ui.UnitSystemChoice);
+        ui.UnitSystemChoice->setCurrentIndex(static_cast<int>(system));
+    }
+    settingUnits = true;
+    for (const TypedField &t : kTypedFields)
+        inputs.at(t.field).setUnit(physics::systemUnit(system, t.quantity));
+    const auto set = [system](QComboBox *box, Quantity quantity) {
+        box->setCurrentIndex(std::max(0, box->findText(fromView(physics::systemUnit(system, quantity).symbol))));
+    };
+    set(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient);
+    set(ui.HeatFluxUnit, Quantity::HeatFlux);
+    set(ui.HeatRateUnit, rateQuantity);
+    settingUnits = false;
+    refresh();
+}
+
 void FlowConditions::refresh()
 {
+    if (settingUnits)
+        return;
     stated = problem();
     current = physics::evaluate(stated);
     showInputs();
@@ -309,14 +343,14 @@ void FlowConditions::refresh()
         ui, chosen, current,
         {inputs.at(Field::FreeStreamTemperature).unit(),
          chosenUnit(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient),
-         chosenUnit(ui.HeatFluxUnit, Quantity::HeatFlux), chosenUnit(ui.HeatRateUnit, rateQuantity)});
+         chosenUnit(ui.HeatFluxUnit, Quantity::HeatFlux), chosenUnit(ui.HeatRateUnit, rateQuantity), unitSystem()});
     ui.UseInCalculator->setEnabled(current.calculatorInputs.has_value());
     handToPlot();
 }
 
 void FlowConditions::showInputs()
 {
-    ui.LengthLabel->setText(chosen.isPlate() ? tr("Plate &length L") : tr("&Diameter D"));
+    ui.LengthLabel->setText(chosen.isPlate() ? tr("Plate le&ngth L") : tr("&Diameter D"));
     const bool distances = physics::needsDistances(chosen);
     inputs.at(Field::Distance).setShown(distances);
     inputs.at(Field::HeatStart).setShown(distances);
@@ -332,8 +366,13 @@ void FlowConditions::showInputs()
     // A sphere's heat rate is the whole sphere's; a plate's and a cylinder's are per metre.
     const Quantity rate = chosen.isSphere() ? Quantity::HeatRate : Quantity::HeatRatePerLength;
     if (rate != rateQuantity) {
+        // W/m becomes W and Btu/(h·ft) Btu/h: the unit stays in its system.
+        const physics::UnitSystem system =
+            physics::systemOf(chosenUnit(ui.HeatRateUnit, rateQuantity)).value_or(unitSystem());
         rateQuantity = rate;
         nusselt::flowwindow::fillUnits(ui.HeatRateUnit, rate);
+        const QSignalBlocker quiet(ui.HeatRateUnit);
+        ui.HeatRateUnit->setCurrentIndex(ui.HeatRateUnit->findText(fromView(physics::systemUnit(system, rate).symbol)));
     }
     ui.HeatRateUnitLabel->setText(chosen.isSphere() ? tr("q in") : tr("q′ in"));
 
@@ -348,6 +387,29 @@ void FlowConditions::showInputs()
         in.setMessage(messages(field));
     ui.FluidMessage->setText(messages(Field::Fluid));
     ui.FluidMessage->setVisible(!ui.FluidMessage->text().isEmpty());
+
+    QStringList missing;
+    for (const TypedField &t : kTypedFields)
+        if (inputs.at(t.field).missing())
+            missing << inputs.at(t.field).caption();
+    for (const CustomField &c : kCustomFields)
+        if (inputs.at(c.field).missing())
+            missing << inputs.at(c.field).caption();
+    nusselt::flowwindow::showMissing(ui, missing);
+}
+
+void FlowConditions::revealMessages()
+{
+    for (auto &[field, in] : inputs)
+        in.reveal();
+    showInputs();
+}
+
+void FlowConditions::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!std::exchange(placed, true))
+        nusselt::plot::keepOnScreen(this);
 }
 
 // The one hand-off of the window's case to the plot: the problem and the evaluation just shown.
@@ -387,6 +449,7 @@ bool FlowConditions::loadPlot()
 
 void FlowConditions::openPlot()
 {
+    revealMessages();
     if (!loadPlot())
         return;
     plotWindow->show();
@@ -396,6 +459,7 @@ void FlowConditions::openPlot()
 
 void FlowConditions::openSweep()
 {
+    revealMessages();
     if (loadPlot())
         plotPanel->openSweep();
 }

@@ -53,6 +53,13 @@ public:
     void openPlot();
     void openSweep();
 
+    // Every unit selector set to the system's unit at once, and the properties shown in it; as
+    // choosing SI or US under "Units" does.
+    void useUnitSystem(nusselt::physics::UnitSystem system);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void setUpChoices();
     void setUpHeatFluxInput();
@@ -64,6 +71,10 @@ private:
     // Evaluates the problem once and shows everything from that one evaluation.
     void refresh();
     void showInputs();
+    // Every refusal shown, also those of fields not typed in yet: what results that need the whole
+    // problem (plot, sweep, a saved case) are missing.
+    void revealMessages();
+    nusselt::physics::UnitSystem unitSystem() const;
     void handToPlot();
     bool loadPlot();
 
@@ -72,6 +83,8 @@ private:
     std::array<QComboBox *, nusselt::allChoices.size()> choiceBoxes{}; // in the order of allChoices
     nusselt::Selection chosen;
     bool choosing = false; // the calculator's answer to the window's own choice is no news
+    bool settingUnits = false; // one evaluation for all the selectors a system of units sets
+    bool placed = false;       // opened within the screen once
     std::map<nusselt::physics::Field, nusselt::flowwindow::TypedInput> inputs;
     nusselt::physics::Problem stated;
     nusselt::physics::Evaluation current;

@@ -46,15 +46,23 @@ QString joinedNames(const QStringList &names)
 struct PropertyRow {
     const char *caption;
     double physics::State::*member;
+    std::optional<physics::Quantity> quantity; // none: dimensionless
 };
 const PropertyRow kPropertyRows[] = {
-    {"Density ρ (kg/m³)", &physics::State::density},
-    {"Dynamic viscosity μ (Pa·s)", &physics::State::dynamicViscosity},
-    {"Kinematic viscosity ν (m²/s)", &physics::State::kinematicViscosity},
-    {"Thermal conductivity k (W/(m·K))", &physics::State::thermalConductivity},
-    {"Specific heat c_p (J/(kg·K))", &physics::State::specificHeat},
-    {"Prandtl number Pr (–)", &physics::State::prandtl},
+    {"Density ρ", &physics::State::density, physics::Quantity::Density},
+    {"Dynamic viscosity μ", &physics::State::dynamicViscosity, physics::Quantity::DynamicViscosity},
+    {"Kinematic viscosity ν", &physics::State::kinematicViscosity, physics::Quantity::KinematicViscosity},
+    {"Thermal conductivity k", &physics::State::thermalConductivity, physics::Quantity::ThermalConductivity},
+    {"Specific heat c_p", &physics::State::specificHeat, physics::Quantity::SpecificHeat},
+    {"Prandtl number Pr", &physics::State::prandtl, std::nullopt},
 };
+
+// "Density ρ (lbm/ft³)", "Prandtl number Pr (–)".
+QString propertyCaption(const PropertyRow &row, physics::UnitSystem system)
+{
+    const QString unit = row.quantity ? fromView(physics::systemUnit(system, *row.quantity).symbol) : QStringLiteral("–");
+    return QStringLiteral("%1 (%2)").arg(tr(row.caption), unit);
+}
 
 enum ResultColumn {
     ColName, ColKind, ColReference, ColRe, ColPr, ColNu, ColH, ColFlux, ColExcess, ColRate, ColRange, ColCount
@@ -98,6 +106,10 @@ void showProperties(Ui_FlowConditions &ui, const Selection &selection, const phy
         columns.emplace_back(QStringLiteral("Ts"), &e.surface);
 
     QTableWidget *table = ui.PropertiesTable;
+    QStringList rowCaptions;
+    for (const PropertyRow &row : kPropertyRows)
+        rowCaptions << propertyCaption(row, units.properties);
+    table->setVerticalHeaderLabels(rowCaptions);
     table->setColumnCount(static_cast<int>(columns.size()));
     for (int c = 0; c < table->columnCount(); ++c) {
         const auto &[symbol, used] = columns[static_cast<std::size_t>(c)];
@@ -108,8 +120,12 @@ void showProperties(Ui_FlowConditions &ui, const Selection &selection, const phy
         for (int r = 0; r < table->rowCount(); ++r) {
             std::optional<double> value;
             // A typed fluid has only what was typed and what follows from it.
-            if (*used && (*used)->state.*(kPropertyRows[r].member) > 0.0)
-                value = (*used)->state.*(kPropertyRows[r].member);
+            const PropertyRow &row = kPropertyRows[r];
+            if (*used && (*used)->state.*(row.member) > 0.0) {
+                value = (*used)->state.*(row.member);
+                if (row.quantity)
+                    value = physics::fromSI(physics::systemUnit(units.properties, *row.quantity), *value);
+            }
             table->setItem(r, c, numberItem(value, 5));
         }
     }
@@ -227,7 +243,7 @@ void setUpResults(Ui_FlowConditions &ui)
     properties->setRowCount(static_cast<int>(std::size(kPropertyRows)));
     QStringList rowCaptions;
     for (const PropertyRow &row : kPropertyRows)
-        rowCaptions << QString::fromUtf8(row.caption);
+        rowCaptions << propertyCaption(row, physics::UnitSystem::SI);
     properties->setVerticalHeaderLabels(rowCaptions);
     properties->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     properties->resizeRowsToContents();
@@ -240,6 +256,12 @@ void setUpResults(Ui_FlowConditions &ui)
     ui.ResultsTable->verticalHeader()->hide();
     ui.ResultsTable->horizontalHeader()->setStretchLastSection(true);
     ui.ResultsTable->setWordWrap(true);
+}
+
+void showMissing(Ui_FlowConditions &ui, const QStringList &captions)
+{
+    ui.MissingLabel->setText(captions.isEmpty() ? QString() : tr("Still to enter: %1.").arg(joinedNames(captions)));
+    ui.MissingLabel->setVisible(!captions.isEmpty());
 }
 
 void showResults(Ui_FlowConditions &ui, const Selection &selection, const physics::Evaluation &evaluation,

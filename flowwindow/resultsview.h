@@ -15,10 +15,14 @@ struct ShownUnits {
     const physics::Unit &heatTransferCoefficient;
     const physics::Unit &heatFlux;
     const physics::Unit &heatRate; // per metre, or for a sphere the whole sphere's
+    physics::UnitSystem properties;  // the fluid properties' units
 };
 
 // The tables' fixed parts: the property rows, the result columns, their sizing.
 void setUpResults(Ui_FlowConditions &ui);
+
+// The inputs still to enter, by their captions: said once above the results, none: nothing said.
+void showMissing(Ui_FlowConditions &ui, const QStringList &captions);
 
 void showResults(Ui_FlowConditions &ui, const Selection &selection, const physics::Evaluation &evaluation,
                  const ShownUnits &units);

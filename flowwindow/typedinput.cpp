@@ -38,6 +38,7 @@ TypedInput::TypedInput(QLineEdit *edit_, QWidget *unit_, QLabel *message_, QLabe
     : edit(edit_), unitWidget(unit_), unitBox(qobject_cast<QComboBox *>(unit_)), message(message_), label(label_),
       quantity(quantity_), edited(std::move(edited_))
 {
+    QObject::connect(edit, &QLineEdit::textEdited, edit, [this] { touched = true; });
     QObject::connect(edit, &QLineEdit::textChanged, edit, [this] { edited(); });
     if (unitBox) {
         fillUnits(unitBox, quantity);
@@ -101,6 +102,27 @@ void TypedInput::setTyped(const physics::TypedValue &typed)
     edit->setText(QString::fromStdString(typed.text));
 }
 
+void TypedInput::setUnit(const physics::Unit &u)
+{
+    if (unitBox)
+        unitBox->setCurrentIndex(std::max(0, unitBox->findText(fromView(u.symbol))));
+}
+
+bool TypedInput::shown() const
+{
+    return edit->isVisibleTo(edit->window());
+}
+
+bool TypedInput::missing() const
+{
+    return refused && shown() && !message->isVisibleTo(message->window());
+}
+
+QString TypedInput::caption() const
+{
+    return QString(label->text()).remove(QLatin1Char('&'));
+}
+
 void TypedInput::setShown(bool shown)
 {
     label->setVisible(shown);
@@ -112,9 +134,11 @@ void TypedInput::setShown(bool shown)
 
 void TypedInput::setMessage(const QString &text)
 {
-    message->setText(text);
-    message->setVisible(!text.isEmpty() && edit->isVisibleTo(edit->window()));
-    edit->setAccessibleDescription(text);
+    refused = !text.isEmpty();
+    const bool said = refused && (touched || !edit->text().isEmpty());
+    message->setText(said ? text : QString());
+    message->setVisible(said && shown());
+    edit->setAccessibleDescription(said ? text : QString());
 }
 
 } // namespace nusselt::flowwindow

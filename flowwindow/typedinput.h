@@ -4,7 +4,9 @@
 // unit's caption for the properties of a fluid of one's own, typed in SI), its message line and
 // its caption. It reads the text as a number in the chosen unit and answers in SI. When the unit
 // changes it writes the text over in the new unit and keeps the exact SI value behind the text it
-// wrote, so that changing units back and forth never loses digits.
+// wrote, so that changing units back and forth never loses digits. Its refusals show once the
+// user has typed in it (or the window shows them all), or when it holds a text the user did not
+// type (a prefilled pressure, an opened case): an empty field nobody touched is only missing.
 
 #include "casefile.h"
 #include "units.h"
@@ -47,9 +49,19 @@ public:
     physics::TypedValue typed() const;
     void setTyped(const physics::TypedValue &typed);
 
+    // Chooses a unit of the selector as the user would: the text is written over in it.
+    void setUnit(const physics::Unit &unit);
+
     void setShown(bool shown);
-    // The refusals of this input: shown under it, and given to screen readers with the field.
+    bool shown() const;
+    // The refusals of this input: shown under it, and given to screen readers with the field,
+    // once the user has edited it, it holds a text, or reveal() was called.
     void setMessage(const QString &text);
+    void reveal() { touched = true; }
+    // Shown, with a refusal held back because nothing was typed: what the user has still to enter.
+    bool missing() const;
+    // The caption without its mnemonic ("Velocity V").
+    QString caption() const;
 
 private:
     void unitChanged(int index);
@@ -64,6 +76,8 @@ private:
     std::function<void()> edited;
     QString writtenText;            // the text written after a change of unit ...
     std::optional<double> writtenSI; // ... and the exact value behind it
+    bool touched = false;            // typed in by the user, or revealed
+    bool refused = false;            // a refusal waits for it
 };
 
 } // namespace nusselt::flowwindow

@@ -13,6 +13,8 @@ using Q = Quantity;
 constexpr double btuPerHourFoot = si::btuPerHour / si::foot;
 constexpr double btuPerHourSquareFoot = si::btuPerHour / (si::foot * si::foot);
 constexpr double btuPerHourSquareFootRankine = btuPerHourSquareFoot / si::rankine;
+constexpr double cubicFoot = si::foot * si::foot * si::foot;
+constexpr double poundForce = si::pound * si::standardGravity;
 // °F to K: (F + 459.67) * 5/9.
 constexpr double fahrenheitOffset = 459.67 * si::rankine;
 
@@ -47,7 +49,7 @@ constexpr Alias aliases[] = {
 
 const std::vector<Unit> &unitsOf(Quantity q)
 {
-    static const std::array<std::vector<Unit>, 9> units = {{
+    static const std::array<std::vector<Unit>, 14> units = {{
         {{Q::Velocity, "m/s", 1.0, 0.0},
          {Q::Velocity, "km/h", 1000.0 / si::hour, 0.0},
          {Q::Velocity, "ft/s", si::foot, 0.0},
@@ -76,8 +78,65 @@ const std::vector<Unit> &unitsOf(Quantity q)
          {Q::HeatFlux, "Btu/(h·ft²)", btuPerHourSquareFoot, 0.0}},
         {{Q::HeatRatePerLength, "W/m", 1.0, 0.0}, {Q::HeatRatePerLength, "Btu/(h·ft)", btuPerHourFoot, 0.0}},
         {{Q::HeatRate, "W", 1.0, 0.0}, {Q::HeatRate, "Btu/h", si::btuPerHour, 0.0}},
+        {{Q::Density, "kg/m³", 1.0, 0.0}, {Q::Density, "lbm/ft³", si::pound / cubicFoot, 0.0}},
+        {{Q::DynamicViscosity, "Pa·s", 1.0, 0.0},
+         {Q::DynamicViscosity, "lbm/(ft·h)", si::pound / (si::foot * si::hour), 0.0},
+         {Q::DynamicViscosity, "lbf·s/ft²", poundForce / (si::foot * si::foot), 0.0}},
+        {{Q::KinematicViscosity, "m²/s", 1.0, 0.0},
+         {Q::KinematicViscosity, "ft²/h", si::foot * si::foot / si::hour, 0.0}},
+        {{Q::ThermalConductivity, "W/(m·K)", 1.0, 0.0},
+         {Q::ThermalConductivity, "Btu/(h·ft·°F)", btuPerHourFoot / si::rankine, 0.0}},
+        {{Q::SpecificHeat, "J/(kg·K)", 1.0, 0.0}, {Q::SpecificHeat, "Btu/(lbm·°F)", si::btu / (si::pound * si::rankine), 0.0}},
     }};
     return units[static_cast<std::size_t>(q)];
+}
+
+namespace {
+
+// Each quantity's unit in each system, by symbol: the one table the windows read.
+struct SystemUnits {
+    Quantity quantity;
+    std::string_view si;
+    std::string_view us;
+};
+constexpr SystemUnits systemUnits[] = {
+    {Q::Velocity, "m/s", "ft/s"},
+    {Q::Length, "m", "ft"},
+    {Q::Temperature, "°C", "°F"},
+    {Q::TemperatureDifference, "K", "°F"},
+    {Q::Pressure, "kPa", "psi"},
+    {Q::HeatTransferCoefficient, "W/(m²·K)", "Btu/(h·ft²·°F)"},
+    {Q::HeatFlux, "W/m²", "Btu/(h·ft²)"},
+    {Q::HeatRatePerLength, "W/m", "Btu/(h·ft)"},
+    {Q::HeatRate, "W", "Btu/h"},
+    {Q::Density, "kg/m³", "lbm/ft³"},
+    {Q::DynamicViscosity, "Pa·s", "lbm/(ft·h)"},
+    {Q::KinematicViscosity, "m²/s", "ft²/h"},
+    {Q::ThermalConductivity, "W/(m·K)", "Btu/(h·ft·°F)"},
+    {Q::SpecificHeat, "J/(kg·K)", "Btu/(lbm·°F)"},
+};
+
+} // namespace
+
+const Unit &systemUnit(UnitSystem system, Quantity quantity)
+{
+    for (const SystemUnits &s : systemUnits) {
+        if (s.quantity != quantity)
+            continue;
+        const std::string_view symbol = system == UnitSystem::SI ? s.si : s.us;
+        for (const Unit &u : unitsOf(quantity))
+            if (u.symbol == symbol)
+                return u;
+    }
+    return defaultUnit(quantity);
+}
+
+std::optional<UnitSystem> systemOf(const Unit &unit)
+{
+    for (const UnitSystem system : {UnitSystem::SI, UnitSystem::US})
+        if (systemUnit(system, unit.quantity).symbol == unit.symbol)
+            return system;
+    return std::nullopt;
 }
 
 const Unit &defaultUnit(Quantity quantity)

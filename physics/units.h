@@ -21,6 +21,12 @@ enum class Quantity {
     HeatFlux,
     HeatRatePerLength,
     HeatRate,
+    // Fluid properties: shown, never typed with a unit of one's choice.
+    Density,
+    DynamicViscosity,
+    KinematicViscosity,
+    ThermalConductivity,
+    SpecificHeat,
 };
 
 struct Unit {
@@ -33,6 +39,14 @@ struct Unit {
 // The units offered for a quantity; the first is the default (SI: m/s, m, °C, kPa, W/(m²·K), ...).
 const std::vector<Unit> &unitsOf(Quantity quantity);
 const Unit &defaultUnit(Quantity quantity);
+
+// The two systems of units a window can show everything in at once: SI as the program starts,
+// and the units of US heat-transfer textbooks (ft, °F, psi, Btu, lbm, hours).
+enum class UnitSystem { SI, US };
+// The unit of a quantity in a system: one of unitsOf(quantity).
+const Unit &systemUnit(UnitSystem system, Quantity quantity);
+// The system whose unit this is for its quantity; empty for the other units (mm, km/h, bar, ...).
+std::optional<UnitSystem> systemOf(const Unit &unit);
 
 // Finds a unit by its shown symbol or a plain-ASCII spelling ("C", "degC", "F", "K", "m/s", "ft/s",
 // "km/h", "mph", "kn", "mm", "cm", "in", "kPa", "psi", "bar", "atm", "W/m2K", "W/m2", "kW/m2", ...).
@@ -57,7 +71,7 @@ TypedQuantity readTyped(Quantity quantity, std::string_view text);
 inline double toSI(const Unit &unit, double value) { return value * unit.scale + unit.offset; }
 inline double fromSI(const Unit &unit, double si) { return (si - unit.offset) / unit.scale; }
 
-// Exact conversion factors (international foot and inch, International Table Btu).
+// Exact conversion factors (international foot, inch and pound, International Table Btu).
 namespace si {
 inline constexpr double foot = 0.3048;                      // m
 inline constexpr double inch = 0.0254;                      // m
@@ -70,6 +84,9 @@ inline constexpr double psi = 6894.757293168361;            // Pa (lbf/in²)
 inline constexpr double btuPerHour = 1055.05585262 / 3600.0; // W
 inline constexpr double rankine = 5.0 / 9.0;                 // K per °F of difference
 inline constexpr double zeroCelsius = 273.15;                // K
+inline constexpr double pound = 0.45359237;                  // kg (international avoirdupois pound)
+inline constexpr double standardGravity = 9.80665;           // m/s², so lbf = pound * standardGravity N
+inline constexpr double btu = 1055.05585262;                 // J (International Table)
 } // namespace si
 
 } // namespace nusselt::physics

@@ -232,14 +232,16 @@ inline void quietOffscreenNotices()
 // The Alt+letter keys of one window that lead to more than one place, one line per key naming
 // its widgets ("Alt+C: &Copy (SweepCopy), S&cale: (SweepScaleLabel)"), and labels that mark a
 // letter without a buddy to take the focus. Walks the labels, buttons (check boxes included)
-// and group boxes the window shows now, not those of windows opened from it. Empty: every
-// mnemonic is the window's only one.
-inline QStringList repeatedMnemonics(QWidget *window)
+// and group boxes the window shows now, or with Hidden::Too also those it hides for the case
+// chosen now (a key must not change its place when a field comes back), not those of windows
+// opened from it. Empty: every mnemonic is the window's only one.
+enum class Hidden { Left, Too };
+inline QStringList repeatedMnemonics(QWidget *window, Hidden hidden = Hidden::Left)
 {
     QMap<QString, QStringList> users;
     QStringList faults;
     for (QWidget *w : window->findChildren<QWidget *>()) {
-        if (w->window() != window || !w->isVisibleTo(window))
+        if (w->window() != window || (hidden == Hidden::Left && !w->isVisibleTo(window)))
             continue;
         QString text;
         if (auto *label = qobject_cast<QLabel *>(w)) {

@@ -332,10 +332,10 @@ void FlowChoice::choiceInTheCalculatorShowsInTheWindow_data()
     QTest::newRow("regular sphere") << QStringList{"Sphere", "Regular Sphere"}
                                     << "Sphere | (-) | (-) | (-) | Regular Sphere" << "&Diameter D";
     QTest::newRow("turbulant is turbulent") << QStringList{"Flat Plate", "Uniform Temp", "Turbulant"}
-                                            << "Flat Plate | Uniform Temp | Turbulent | (-) | (-)" << "Plate &length L";
+                                            << "Flat Plate | Uniform Temp | Turbulent | (-) | (-)" << "Plate le&ngth L";
     QTest::newRow("laminar, regular fluid") << QStringList{"Flat Plate", "Uniform Temp", "Laminar", "Regular Fluid"}
                                             << "Flat Plate | Uniform Temp | Laminar | Regular Fluid | (-)"
-                                            << "Plate &length L";
+                                            << "Plate le&ngth L";
     QTest::newRow("cylinder after a plate") << QStringList{"Flat Plate", "Uniform Flux", "Mixed Flow", "Cylinder"}
                                             << "Cylinder | (Uniform Flux) | (Mixed Flow) | (-) | (-)" << "&Diameter D";
 }
@@ -394,6 +394,8 @@ void FlowChoice::caseBoxesByKeyboard()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), box("Flow condition"));
     QVERIFY(guitest::choose(box("Flow condition"), "Turbulent"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), box("Units"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), window->findChild<QComboBox *>("FluidCombo"));
     QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);

@@ -373,8 +373,8 @@ void FlowWindow::followsTheCase_data()
     QTest::addColumn<QStringList>("custom"); // the typed properties a fluid of one's own needs
     const QStringList film{"ρ at T_f", "μ at T_f", "k at T_f", "c_p at T_f"};
     const QStringList freeStream{"ρ at T∞", "μ at T∞", "k at T∞", "c_p at T∞"};
-    QTest::newRow("plate") << QStringList{"Flat Plate", "Uniform Flux", "Turbulant"} << "Plate &length L" << false << film;
-    QTest::newRow("unheated") << QStringList{"Flat Plate", "Unheated Starting Length", "Laminar"} << "Plate &length L"
+    QTest::newRow("plate") << QStringList{"Flat Plate", "Uniform Flux", "Turbulant"} << "Plate le&ngth L" << false << film;
+    QTest::newRow("unheated") << QStringList{"Flat Plate", "Unheated Starting Length", "Laminar"} << "Plate le&ngth L"
                               << true << film;
     // Stagnation, Hilpert, Churchill-Bernstein at T_f; Zhukauskas at T_inf with Pr_s at T_s.
     QTest::newRow("cylinder") << QStringList{"Cylinder"} << "&Diameter D" << false

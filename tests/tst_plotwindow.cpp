@@ -93,6 +93,7 @@ class PlotWindowTest : public QObject
 private slots:
     void plotLoadsOnFirstUseAndFollowsTyping();
     void plotAndSweepOpenWithinTheScreen();
+    void plotAndSweepKeysLeadToOnePlace();
 };
 
 void PlotWindowTest::plotLoadsOnFirstUseAndFollowsTyping()
@@ -205,6 +206,25 @@ void PlotWindowTest::plotAndSweepOpenWithinTheScreen()
     auto *table = sweep->findChild<QTableView *>(QStringLiteral("SweepTable"));
     QCOMPARE(table->model()->rowCount(), 1000);
     QVERIFY(table->verticalScrollBar()->isVisible());
+    QCOMPARE(watchdog.take(), QStringList());
+}
+
+// Reached as a user reaches them, the plot and sweep windows give each Alt+letter one place, also
+// counting what they hide for the case shown (the h mode's fields, the unheated plate's inputs).
+void PlotWindowTest::plotAndSweepKeysLeadToOnePlace()
+{
+    guitest::ModalWatchdog watchdog;
+    ExternalFlow dialog;
+    FlowConditions *window = cylinderInAir(dialog);
+    QVERIFY(window);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("PlotButton")), Qt::LeftButton);
+    auto *plotWindow = window->findChild<QDialog *>(QStringLiteral("PlotWindow"));
+    QVERIFY(plotWindow);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("SweepButton")), Qt::LeftButton);
+    auto *sweep = plotWindow->findChild<QDialog *>(QStringLiteral("SweepWindow"));
+    QVERIFY(sweep);
+    QCOMPARE(guitest::repeatedMnemonics(plotWindow, guitest::Hidden::Too), QStringList());
+    QCOMPARE(guitest::repeatedMnemonics(sweep, guitest::Hidden::Too), QStringList());
     QCOMPARE(watchdog.take(), QStringList());
 }
 
