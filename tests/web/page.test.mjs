@@ -1,0 +1,233 @@
+// The web page in Debian's headless Chromium, driven as a user drives it: choices picked from the
+// keyboard, numbers typed, the results table read. Expected values are the worked examples
+// recomputed with python3-iapws and the published constants (as tst_flowcase states them), and
+// the native `nusselt` itself for a few hundred random cases.
+//   node --test tests/web/page.test.mjs      (SITE=build/web, NUSSELT=path of the native nusselt)
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import { existsSync } from 'node:fs';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+import { serve } from './serve.mjs';
+import { randomCases, sameAnswer } from './cases.mjs';
+
+const top = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const site = process.env.SITE || path.join(top, 'build/web');
+const nusselt = process.env.NUSSELT || path.join(top, 'build/default/cli/nusselt');
+
+let server;
+let browser;
+let base;
+const errors = [];
+
+before(async () => {
+  assert.ok(existsSync(path.join(site, 'index.html')), `${site}: build it with scripts/web --build-only`);
+  server = await serve(site);
+  base = `http://127.0.0.1:${server.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: process.env.CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--disable-gpu'],
+  });
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+  assert.deepEqual(errors, [], 'JavaScript errors on the page');
+});
+
+async function open(query = '') {
+  const page = await browser.newPage();
+  page.on('pageerror', (e) => errors.push(`${query}: ${e.message}`));
+  page.on('console', (m) => m.type() === 'error' && errors.push(`${query}: ${m.text()}`));
+  await page.goto(base + query);
+  await page.waitForSelector('body[data-ready=true]');
+  return page;
+}
+
+// An item picked from a box as a user does from the keyboard: focus it, arrow keys to the item.
+async function pick(page, selector, label) {
+  const [at, to] = await page.$eval(selector, (s, l) =>
+    [s.selectedIndex, [...s.options].findIndex((o) => o.text === l)], label);
+  assert.ok(to >= 0, `${selector} has no item "${label}"`);
+  await page.focus(selector);
+  for (let i = at; i !== to; i += Math.sign(to - at))
+    await page.keyboard.press(to > at ? 'ArrowDown' : 'ArrowUp');
+  const chosen = await page.$eval(selector, (s) => s.options[s.selectedIndex].text);
+  assert.equal(chosen, label, `${selector}: picked "${chosen}"`);
+}
+const choose = (page, key, label) => pick(page, `#input-${key}`, label);
+
+// A unit picked (the typed value follows it), then the number typed over what the field holds.
+async function type(page, key, text, unit) {
+  if (unit) await pick(page, `#unit-${key}`, unit);
+  await page.click(`#input-${key}`, { clickCount: 3 });
+  await page.keyboard.press('Backspace');
+  await page.keyboard.type(text);
+}
+
+// The results table as {name: {column: text}} keyed by "Correlation kind"; null when hidden.
+async function results(page) {
+  return page.$eval('#results', (t) => {
+    if (t.hidden) return null;
+    const head = [...t.tHead.rows[0].cells].map((c) => c.textContent);
+    const rows = {};
+    for (const r of t.tBodies[0].rows) {
+      const cells = [...r.cells].map((c) => c.textContent);
+      rows[`${cells[0]} ${cells[1]}`] = Object.fromEntries(head.map((h, i) => [h, cells[i]]));
+    }
+    return { head, rows };
+  });
+}
+
+const near = (text, expected, tolerance) =>
+  assert.ok(Math.abs(Number(text) / expected - 1) <= tolerance, `${text} against ${expected}`);
+
+// Worked examples: h in W/(m²·K) from python3-iapws properties at the textbook's reference
+// temperatures and the published correlations; 0.3 % covers the property tables.
+const examples = [
+  {
+    name: 'textbook cylinder in air',
+    choices: [['geometry', 'Cylinder']],
+    fluid: 'Air',
+    inputs: [['velocity', '10'], ['length', '12.7', 'mm'], ['t_inf', '26.2'], ['t_surface', '128.4']],
+    expect: [['Hilpert average', 88.823494], ['Churchill-Bernstein average', 96.659264],
+      ['Zhukauskas average', 105.25551], ['Stagnation point local', 189.14589]],
+  },
+  {
+    name: 'sphere in water',
+    choices: [['geometry', 'Sphere'], ['sphere', 'Regular Sphere']],
+    fluid: 'Water',
+    inputs: [['velocity', '0.5'], ['length', '10', 'mm'], ['t_inf', '20'], ['t_surface', '60']],
+    expect: [['Whitaker average', 7335.9102]],
+  },
+  {
+    name: 'laminar plate in air',
+    choices: [['geometry', 'Flat Plate'], ['heat', 'Uniform Temp'], ['flow', 'Laminar'], ['fluid_type', 'Regular Fluid']],
+    fluid: 'Air',
+    inputs: [['velocity', '2'], ['length', '0.5'], ['t_inf', '20'], ['t_surface', '60']],
+    expect: [['Laminar plate local', 3.9217465], ['Laminar plate average', 7.8434930]],
+  },
+  {
+    name: 'water drop falling through air',
+    choices: [['geometry', 'Sphere'], ['sphere', 'Drops']],
+    fluid: 'Air',
+    inputs: [['velocity', '3'], ['length', '2', 'mm'], ['t_inf', '25'], ['t_surface', '15']],
+    expect: [['Ranz-Marshall average', 163.71321]],
+    outside: ['Ranz-Marshall average', 'Re = 397 above the Ranz-Marshall range ≤ 200'],
+  },
+];
+
+test('worked examples typed into the page', async (t) => {
+  for (const ex of examples) {
+    await t.test(ex.name, async () => {
+      const page = await open();
+      for (const [key, label] of ex.choices) await choose(page, key, label);
+      await choose(page, 'fluid', ex.fluid);
+      for (const [key, text, unit] of ex.inputs) await type(page, key, text, unit);
+      const table = await results(page);
+      assert.ok(table, await page.$eval('#status', (s) => s.textContent));
+      assert.ok(table.head.includes('h'), `header row ${table.head}`);
+      for (const [row, h] of ex.expect) {
+        assert.ok(table.rows[row], `no row ${row} in ${Object.keys(table.rows)}`);
+        near(table.rows[row].h, h, 0.003);
+      }
+      if (ex.outside)
+        assert.equal(table.rows[ex.outside[0]]['Outside the published range'], ex.outside[1]);
+      const text = await page.$eval('main', (m) => m.innerText);
+      assert.doesNotMatch(text, /NaN|Infinity|undefined/);
+      await page.close();
+    });
+  }
+});
+
+test('a refused input is explained beside its field and nothing follows from it', async () => {
+  const page = await open('?geometry=cylinder&fluid=water&velocity=1m/s&length=10mm&t_inf=20C&t_surface=120C');
+  assert.equal(await results(page), null);
+  const message = await page.$eval('#message-t_surface', (m) => m.textContent);
+  assert.match(message, /^Water boils at 99\.97 °C at 101\.325 kPa/);
+  assert.equal(await page.$eval('#input-t_surface', (i) => i.getAttribute('aria-invalid')), 'true');
+  // Lowering Ts as a user would answers at once.
+  await type(page, 't_surface', '80');
+  assert.equal(await page.$eval('#message-t_surface', (m) => m.textContent), '');
+  assert.ok(await results(page));
+  await page.close();
+});
+
+test('the dimensionless calculator gives the four field texts of the desktop one', async () => {
+  const page = await open();
+  await page.click('input[name=mode][value=dimensionless]');
+  await choose(page, 'geometry', 'Flat Plate');
+  await choose(page, 'heat', 'Uniform Temp');
+  await choose(page, 'flow', 'Laminar');
+  await choose(page, 'fluid_type', 'Regular Fluid');
+  await type(page, 're', '1e5');
+  await type(page, 'pr', '0.7');
+  // Nu_x = 0.332 Re^1/2 Pr^1/3 = 93.2189, average twice that.
+  assert.equal(await page.$eval('#shown-field-nusselt', (d) => d.textContent), '93.2189');
+  assert.equal(await page.$eval('#shown-field-average_nusselt', (d) => d.textContent), '186.438');
+  await type(page, 'pr', '0.5');
+  await type(page, 're', '100');
+  assert.equal(await page.$eval('#status', (s) => s.textContent),
+    'Conditions not met: Check Reynolds and Prandtl numbers');
+  assert.equal(await results(page), null);
+  await page.close();
+});
+
+test('a link reproduces the case, computed at once, and follows every edit', async () => {
+  const query = '?geometry=cylinder&fluid=air&velocity=10m/s&length=12.7mm&t_inf=26.2C&t_surface=128.4C';
+  const page = await open(query);
+  const first = await results(page);
+  near(first.rows['Hilpert average'].h, 88.823494, 0.003);
+  assert.equal(await page.$eval('#input-length', (i) => i.value), '12.7');
+  assert.equal(await page.$eval('#unit-length', (s) => s.value), 'mm');
+  assert.equal(new URL(page.url()).search, '?' + new URLSearchParams(query).toString());
+
+  await type(page, 'velocity', '20', 'ft/s');
+  const edited = await results(page);
+  const link = page.url();
+  assert.match(link, /velocity=20ft%2Fs/);
+  const again = await open(new URL(link).search);
+  assert.deepEqual(await results(again), edited);
+  assert.notDeepEqual(edited, first);
+  await page.close();
+  await again.close();
+});
+
+test('SI and US switch converts the inputs, not the problem', async () => {
+  const page = await open('?geometry=cylinder&fluid=air&velocity=10m/s&length=12.7mm&t_inf=26.2C&t_surface=128.4C');
+  const si = await results(page);
+  await page.click('input[name=system][value=US]');
+  assert.equal(await page.$eval('#unit-t_inf', (s) => s.value), '°F');
+  assert.equal(await page.$eval('#input-t_inf', (i) => i.value), '79.16');
+  const us = await results(page);
+  // 88.8235 W/(m²·K) is 15.643 Btu/(h·ft²·°F); Nu does not move.
+  near(us.rows['Hilpert average'].h, 88.823494 / 5.678263, 2e-5);
+  assert.equal(us.rows['Hilpert average'].Nu, si.rows['Hilpert average'].Nu);
+  await page.close();
+});
+
+test('the engine in the browser answers as the native nusselt, digit for digit', async () => {
+  assert.ok(existsSync(nusselt), `${nusselt}: build the native program (or set NUSSELT)`);
+  const page = await open();
+  const cases = randomCases(300, 20261207);
+  const answers = await page.evaluate((all) => all.map((c) =>
+    window.nusseltPage.engine().calculate(c.join('\n'))), cases);
+  let compared = 0;
+  cases.forEach((c, i) => {
+    const args = ['calculate', ...c.map((l) => `--${l.slice(0, l.indexOf('=')).replace(/_/g, '-')}=${l.slice(l.indexOf('=') + 1)}`), '--format', 'json'];
+    const native = spawnSync(nusselt, args, { encoding: 'utf8' });
+    const web = JSON.parse(answers[i]);
+    if (native.stdout.trim() === '') {
+      assert.ok(web.fault, `${c.join(' ')}: native refused (${native.stderr}), web answered`);
+      assert.equal(`nusselt: ${web.fault.message}`, native.stderr.split('\n')[0], c.join(' '));
+    } else {
+      sameAnswer(JSON.parse(native.stdout), web, c.join(' '));
+      ++compared;
+    }
+  });
+  assert.ok(compared >= 200, `only ${compared} cases answered`);
+  await page.close();
+});
