@@ -106,8 +106,12 @@ void appendShortestPortable(std::string &out, double v)
     std::string plain;
     if (exponent < 0)
         plain.append("0.").append(static_cast<std::size_t>(-exponent - 1), '0').append(d);
-    else if (length <= exponent + 1)
-        plain.append(d).append(static_cast<std::size_t>(exponent + 1 - length), '0');
+    else if (length <= exponent + 1) {
+        // A whole number is written with all its digits, exact beyond the shortest ones.
+        std::array<char, 320> whole{};
+        std::snprintf(whole.data(), whole.size(), "%.0f", std::fabs(v));
+        plain = whole.data();
+    }
     else
         plain.append(d.substr(0, static_cast<std::size_t>(exponent + 1)))
             .append(".")
