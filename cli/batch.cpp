@@ -13,6 +13,50 @@
 namespace nusselt::cli {
 namespace {
 
+// A physical batch's columns per correlation: each Nusselt number any case can give, in the order
+// the cases meet them, named by its correlation and kind ("churchill_bernstein_average").
+struct TermColumns {
+    Term term;
+    std::string slug;
+    bool flux; // the uniform-flux plate: Ts - T_inf in place of the heat flux
+};
+
+const std::vector<TermColumns> &termColumns()
+{
+    static const std::vector<TermColumns> columns = [] {
+        std::vector<TermColumns> all;
+        const auto add = [&all](const Selection &s, double prandtl) {
+            for (const Term &t : termsOf(s, prandtl)) {
+                if (std::any_of(all.begin(), all.end(), [&t](const TermColumns &c) {
+                        return c.term.correlation == t.correlation && c.term.kind == t.kind;
+                    }))
+                    continue;
+                std::string slug;
+                for (const char c : std::string(nameOf(t.correlation)) + " " + std::string(kindName(t.kind))) {
+                    const bool word = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+                    if (c >= 'A' && c <= 'Z')
+                        slug += static_cast<char>(c - 'A' + 'a');
+                    else if (word)
+                        slug += c;
+                    else if (!slug.empty() && slug.back() != '_')
+                        slug += '_';
+                }
+                all.push_back({t, slug, physics::takesHeatFlux(s)});
+            }
+        };
+        for (int heat = 1; heat <= 3; ++heat)
+            for (int flow = 1; flow <= 3; ++flow)
+                for (int fluidType = 1; fluidType <= 2; ++fluidType)
+                    for (const double prandtl : {1.0, 0.01})
+                        add(selectionFromCodes(1, heat, flow, fluidType, 0), prandtl);
+        add(selectionFromCodes(2, 0, 0, 0, 0), 1.0);
+        for (int sphere = 1; sphere <= 2; ++sphere)
+            add(selectionFromCodes(3, 0, 0, 0, sphere), 1.0);
+        return all;
+    }();
+    return columns;
+}
+
 std::optional<double> firstH(const physics::Evaluation &e, Kind kind)
 {
     for (const physics::Result &r : e.results)
@@ -76,6 +120,14 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
     if (physicalColumns) {
         put("h_local");
         put("h_average");
+        for (std::string_view name : {"reynolds", "prandtl", "film_temperature_K"})
+            put(name);
+        for (const TermColumns &c : termColumns()) {
+            put(c.slug + "_nu");
+            put(c.slug + "_h_W_m2K");
+            put(c.slug + (c.flux ? "_temperature_difference_K" : "_heat_flux_W_m2"));
+            put(c.slug + "_outside_range");
+        }
     }
     endRow();
 
@@ -132,6 +184,34 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
                 if (answered && result.mode == Mode::Physical)
                     if (const std::optional<double> h = firstH(result.evaluation, kind))
                         appendShortest(text, *h);
+                put(text);
+            }
+            const bool physical = answered && result.mode == Mode::Physical;
+            const physics::Evaluation &e = result.evaluation;
+            const auto number = [&](const std::optional<double> &v) {
+                text.clear();
+                if (physical && v)
+                    appendShortest(text, *v);
+                put(text);
+            };
+            number(e.reynolds);
+            number(e.prandtl);
+            number(e.filmTemperature);
+            for (const TermColumns &c : termColumns()) {
+                const auto r = std::find_if(e.results.begin(), e.results.end(), [&c](const physics::Result &x) {
+                    return x.term.correlation == c.term.correlation && x.term.kind == c.term.kind;
+                });
+                const physics::Result *found = physical && r != e.results.end() ? &*r : nullptr;
+                number(found ? found->nusselt : std::nullopt);
+                number(found ? found->heatTransferCoefficient : std::nullopt);
+                number(found ? (c.flux ? found->temperatureDifference : found->heatFlux) : std::nullopt);
+                text.clear();
+                if (found)
+                    for (const std::string &sentence : found->outsideRange) {
+                        if (!text.empty())
+                            text += "; ";
+                        text += sentence;
+                    }
                 put(text);
             }
         }

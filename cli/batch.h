@@ -9,7 +9,10 @@
 // field it leaves as it was) and error (empty, or why the row has no answer). When the header has
 // physical columns, h_local and h_average follow: W/(m²·K) of the case's first local and first
 // average result, which are the correlations behind the calculator's Nusselt # and Average
-// Nusselt # fields (for a cylinder: stagnation point and Hilpert).
+// Nusselt # fields (for a cylinder: stagnation point and Hilpert); then reynolds, prandtl and
+// film_temperature_K, and for each Nusselt number any case can give (its correlation and kind,
+// "hilpert_average") its _nu, _h_W_m2K, _heat_flux_W_m2 (the uniform-flux plate:
+// _temperature_difference_K) and _outside_range, filled for the row's own case only.
 
 #include <cstdio>
 #include <string>
