@@ -323,7 +323,14 @@
       json.results.map((r) => [r.correlation, r.kind, show('number', r.nusselt), r.outside_range.join(' ') || 'within']));
   }
 
+  const listeners = [];
   function compute() {
+    const json = answer();
+    for (const listener of listeners) listener(json);
+    return json;
+  }
+
+  function answer() {
     clearMessages();
     const given = lines();
     const query = new URLSearchParams(given.map((l) => {
@@ -393,6 +400,53 @@
     return true;
   }
 
+  // ---- case files, as the desktop window writes them ----
+  const caseInputs = ['velocity', 'length', 't_inf', 't_surface', 'pressure', 'x', 'xi', 'heat_flux'];
+  function saveCase() {
+    const f = form();
+    const file = { format: 'nusselt-case', version: 1, case: {}, fluid: state.texts.fluid || 'air', inputs: {} };
+    for (const c of f.choices) if (c.asked && c.chosen) file.case[c.key] = c.chosen;
+    for (const key of f.inputs.physical)
+      if (caseInputs.includes(key)) file.inputs[key] = { text: state.texts[key] || '', unit: unitOf(key) };
+    const written = JSON.parse(call('caseFile', JSON.stringify(file)));
+    if (written.error) {
+      $('case-message').textContent = written.error;
+      return null;
+    }
+    const a = document.createElement('a');
+    a.href = URL.createObjectURL(new Blob([written.file], { type: 'application/json' }));
+    a.download = `${file.case.geometry || 'case'}.json`;
+    a.click();
+    setTimeout(() => URL.revokeObjectURL(a.href), 1000);
+    $('case-message').textContent = '';
+    return written.file;
+  }
+
+  function openCase(text) {
+    const read = JSON.parse(call('caseFile', text));
+    $('case-message').textContent = '';
+    if (read.error) {
+      $('case-message').textContent = `Not a case file: ${read.error}`;
+      return;
+    }
+    const file = JSON.parse(read.file);
+    if (file.fluid === 'custom') {
+      $('case-message').textContent = 'A fluid of one\'s own cannot be entered on this page yet; open this case in the desktop window.';
+      return;
+    }
+    state.mode = 'physical';
+    state.choices = { ...file.case };
+    state.texts = { fluid: file.fluid || 'air' };
+    state.units = {};
+    for (const [key, v] of Object.entries(file.inputs || {})) {
+      state.texts[key] = v.text;
+      if (v.unit) state.units[key] = v.unit;
+    }
+    syncRadios();
+    buildForm();
+    compute();
+  }
+
   function syncRadios() {
     for (const r of document.querySelectorAll('input[name=mode]')) r.checked = r.value === state.mode;
     for (const r of document.querySelectorAll('input[name=system]')) r.checked = r.value === state.system;
@@ -406,6 +460,10 @@
       show: module.cwrap('nusselt_show', 'string', ['string', 'number', 'string']),
       split: module.cwrap('nusselt_split', 'string', ['string', 'string']),
       catalog: module.cwrap('nusselt_catalog', 'string', []),
+      caseFile: module.cwrap('nusselt_case', 'string', ['string']),
+      curves: module.cwrap('nusselt_curves', 'string', ['string', 'number']),
+      sweepInputs: module.cwrap('nusselt_sweep_inputs', 'string', ['string']),
+      sweep: module.cwrap('nusselt_sweep', 'string', ['string', 'string', 'number', 'number', 'number', 'number']),
     };
     catalog = JSON.parse(engine.catalog());
     readQuery(location.search);
@@ -429,6 +487,11 @@
         compute();
       });
     $('problem').addEventListener('submit', (e) => e.preventDefault());
+    $('save-case').addEventListener('click', saveCase);
+    $('open-case').addEventListener('change', async (e) => {
+      const file = e.target.files[0];
+      if (file) openCase(await file.text());
+    });
     buildForm();
     compute();
     document.body.dataset.ready = 'true';
@@ -436,6 +499,10 @@
       navigator.serviceWorker.register('sw.js').catch(() => {});
   }
 
-  window.nusseltPage = { compute, state, readQuery, engine: () => engine };
+  window.nusseltPage = {
+    compute, state, readQuery, lines, show, openCase, saveCase,
+    engine: () => engine,
+    onAnswer: (listener) => listeners.push(listener),
+  };
   start();
 })();

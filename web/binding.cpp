@@ -30,6 +30,10 @@ const char *kept(std::string &slot, std::string text)
     return slot.c_str();
 }
 
+} // namespace
+
+namespace nusselt::web {
+
 // "key=value" lines; a key that is not an option's is a usage fault, as on the command line.
 std::optional<Fault> readGiven(std::string_view lines, std::vector<std::string> &texts, Given &given)
 {
@@ -57,6 +61,12 @@ std::optional<Fault> readGiven(std::string_view lines, std::vector<std::string> 
         given[static_cast<std::size_t>(key)] = texts[index];
     return std::nullopt;
 }
+
+} // namespace nusselt::web
+
+namespace {
+
+using nusselt::web::readGiven;
 
 std::string faultJson(const Fault &fault)
 {
@@ -228,6 +238,19 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_form(const char *lines)
     return kept(out, json{{"choices", choices},
                           {"inputs", {{"dimensionless", dimensionless}, {"physical", physical}}}}
                          .dump());
+}
+
+// A case file read and written back as the desktop window writes it: {"file": text} (keys in
+// order, pretty-printed), or {"error": "inputs.velocity.unit: ..."} when the text is no case file.
+// The page opens a file through it and saves its own case through it.
+EMSCRIPTEN_KEEPALIVE const char *nusselt_case(const char *text)
+{
+    static std::string out;
+    std::string error;
+    const std::optional<physics::CaseFile> caseFile = physics::fromJson(text, error);
+    if (!caseFile)
+        return kept(out, json{{"error", error}}.dump());
+    return kept(out, json{{"file", physics::toJson(*caseFile)}}.dump());
 }
 
 } // extern "C"

@@ -1,7 +1,7 @@
 // Keeps the page working offline once loaded: its few files, answered from the cache first and
 // refreshed from the network whenever it answers.
 const CACHE = 'nusselt-web-1';
-const FILES = ['./', 'index.html', 'style.css', 'app.js', 'engine.js', 'engine.wasm'];
+const FILES = ['./', 'index.html', 'style.css', 'app.js', 'plot.js', 'engine.js', 'engine.wasm'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)));
