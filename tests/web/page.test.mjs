@@ -6,7 +6,8 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
-import { existsSync } from 'node:fs';
+import { existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import puppeteer from 'puppeteer-core';
@@ -229,5 +230,120 @@ test('the engine in the browser answers as the native nusselt, digit for digit',
     }
   });
   assert.ok(compared >= 200, `only ${compared} cases answered`);
+  await page.close();
+});
+
+const textbook = '?geometry=cylinder&fluid=air&velocity=10m/s&length=12.7mm&t_inf=26.2C&t_surface=128.4C';
+
+test('the plot draws each correlation, dashed only outside its published range', async () => {
+  const page = await open(textbook);
+  const curves = await page.$$eval('#plot svg g[data-label]', (gs) => gs.map((g) => ({
+    label: g.dataset.label,
+    solid: g.querySelectorAll('polyline.inside').length,
+    dashed: g.querySelectorAll('polyline.outside').length,
+    markers: g.querySelectorAll('circle.marker').length,
+  })));
+  assert.deepEqual(curves.map((c) => c.label), ['Stagnation point', 'Hilpert', 'Churchill-Bernstein', 'Zhukauskas']);
+  for (const c of curves) {
+    assert.equal(c.markers, 1, c.label);
+    assert.ok(c.solid >= 1, c.label);
+  }
+  // Hilpert's table covers 0.4 to 4·10^5 and it has no value outside: never dashed; Churchill and
+  // Bernstein ask Re·Pr >= 0.2, which holds from the plot's lowest Re, 0.4 (Hilpert's bound), on.
+  // Zhukauskas is published for 1 <= Re <= 10^6: dashed below 1.
+  assert.equal(curves[1].dashed, 0);
+  assert.equal(curves[2].dashed, 0);
+  assert.ok(curves[3].dashed >= 1);
+  await page.close();
+});
+
+test('a sweep of the velocity gives the worked example on its way and a CSV of it', async () => {
+  const page = await open(textbook);
+  await pick(page, '#sweep-input', 'Velocity');
+  for (const [id, text] of [['sweep-start', '1'], ['sweep-end', '100'], ['sweep-steps', '3']]) {
+    await page.click(`#${id}`, { clickCount: 3 });
+    await page.keyboard.type(text);
+  }
+  await page.focus('#sweep-steps');
+  await page.keyboard.press('Enter');
+  const rows = await page.$$eval('#sweep tbody tr', (rs) => rs.map((r) => [...r.cells].map((c) => c.textContent)));
+  const head = await page.$$eval('#sweep thead th', (hs) => hs.map((h) => h.textContent));
+  assert.deepEqual(rows.map((r) => r[0]), ['1', '10', '100']);
+  const hilpertH = head.indexOf('Hilpert h (W/(m²·K))');
+  assert.ok(hilpertH > 0, head.join('|'));
+  near(rows[1][hilpertH], 88.823494, 0.003);
+  const csv = await page.$eval('#sweep-csv', (a) => fetch(a.href).then((r) => r.text()));
+  const lines = csv.trim().split('\r\n');
+  assert.equal(lines.length, 4);
+  const csvHead = lines[0].split(',');
+  assert.equal(csvHead[0], 'Velocity');
+  near(lines[2].split(',')[csvHead.indexOf('Hilpert h')], 88.823494, 0.003);
+  // Steps that are no whole number are refused beside the form.
+  await page.click('#sweep-steps', { clickCount: 3 });
+  await page.keyboard.type('2.5');
+  await page.keyboard.press('Enter');
+  assert.match(await page.$eval('#sweep-message', (m) => m.textContent), /whole number of steps/);
+  await page.close();
+});
+
+test('a case file of the desktop window opens, and the page saves its case as one', async () => {
+  const dir = mkdtempSync(path.join(tmpdir(), 'nusselt-web-'));
+  const file = path.join(dir, 'cylinder.json');
+  // The textbook cylinder typed in US units, as the window saves it.
+  writeFileSync(file, JSON.stringify({
+    format: 'nusselt-case', version: 1, case: { geometry: 'cylinder' }, fluid: 'air',
+    inputs: { velocity: { text: '32.8084', unit: 'ft/s' }, length: { text: '0.5', unit: 'in' },
+      t_inf: { text: '79.16', unit: '°F' }, t_surface: { text: '263.12', unit: '°F' } },
+  }));
+  const page = await open();
+  const input = await page.$('#open-case');
+  await input.uploadFile(file);
+  await page.waitForFunction(() => document.querySelector('#input-velocity')?.value === '32.8084');
+  assert.equal(await page.$eval('#unit-length', (s) => s.value), 'in');
+  near((await results(page)).rows['Hilpert average'].h, 88.823494, 0.003);
+
+  const downloads = path.join(dir, 'downloads');
+  const cdp = await browser.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.click('#save-case');
+  const saved = path.join(downloads, 'cylinder.json');
+  const deadline = Date.now() + 10000;
+  while (!existsSync(saved) && Date.now() < deadline) await new Promise((r) => setTimeout(r, 50));
+  const written = JSON.parse(readFileSync(saved, 'utf8'));
+  assert.deepEqual(written.inputs.velocity, { text: '32.8084', unit: 'ft/s' });
+  assert.deepEqual(written.inputs.t_inf, { text: '79.16', unit: '°F' });
+  assert.deepEqual(written.case, { geometry: 'cylinder' });
+
+  const bad = path.join(dir, 'bad.json');
+  writeFileSync(bad, '{"format": "nusselt-case", "version": 7}');
+  await input.uploadFile(bad);
+  await page.waitForFunction(() => document.querySelector('#case-message').textContent !== '');
+  assert.match(await page.$eval('#case-message', (m) => m.textContent), /^Not a case file: /);
+  await page.close();
+  rmSync(dir, { recursive: true });
+});
+
+test('labelled, keyboard-operable, and readable on a phone and at 200 % zoom', async () => {
+  const page = await open(textbook);
+  const unlabelled = await page.$$eval('input, select, button', (es) =>
+    es.filter((e) => !(e.labels?.length || e.getAttribute('aria-label') || e.textContent.trim())).map((e) => e.id));
+  assert.deepEqual(unlabelled, []);
+  // Tab from the top reaches the geometry choice and then every input of the case in order.
+  const order = [];
+  await page.evaluate(() => document.activeElement.blur());
+  for (let i = 0; i < 14; ++i) {
+    await page.keyboard.press('Tab');
+    order.push(await page.evaluate(() => document.activeElement.id || document.activeElement.name));
+  }
+  for (const id of ['input-geometry', 'input-fluid', 'input-velocity', 'unit-velocity', 'input-length', 'input-t_inf', 'input-t_surface'])
+    assert.ok(order.includes(id), `${id} not reached by Tab: ${order}`);
+  assert.ok(order.indexOf('input-velocity') < order.indexOf('input-t_surface'));
+  // A phone's width, and a 1280-pixel screen at 200 %: nothing wider than the screen but the
+  // tables, which scroll inside their own box.
+  for (const width of [360, 640]) {
+    await page.setViewport({ width, height: 800 });
+    const wide = await page.evaluate(() => document.documentElement.scrollWidth);
+    assert.ok(wide <= width, `${wide} px wide at ${width}`);
+  }
   await page.close();
 });
