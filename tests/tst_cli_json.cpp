@@ -178,6 +178,25 @@ void CliJson::boundariesOnBothSides_data()
                                        << QByteArray("nusselt: Air properties start at 200.00 K\n");
     QTest::newRow("properties below 0 K") << "properties --fluid air --temperature -0.001K" << 1
                                           << QByteArray("nusselt: the temperature is below absolute zero\n");
+    // The uniform-flux laminar plate's trailing edge runs 1.5 times the average excess (0.453
+    // against 0.68 Re^1/2 Pr^1/3): it boils, or falls below 0 K, before the average does. Average
+    // Ts iterated with the reference properties at the film temperature (python3-iapws): water at
+    // 0.05 m/s over 0.5 m from 20 °C, 14 kW/m² -> 343.551 K (edge 368.81 K), 16 kW/m² -> 350.022 K
+    // (edge 378.52 K = 105.37 °C, above boiling at 99.97 °C); air at 5 m/s over 0.5 m from 1000 K,
+    // -8 kW/m² -> 338.136 K (edge 6.47 K), -8.5 kW/m² -> 297.966 K (edge -53.8 K).
+    const QString flux = "calculate --format json --geometry plate --heat flux --flow laminar --length 0.5m --fluid ";
+    QTest::newRow("flux plate: trailing edge below boiling")
+        << flux + "water --velocity 0.05m/s --t-inf 20C --heat-flux 14000W/m2" << 0
+        << QByteArray(R"({"film_temperature_K":318.3503473833299})");
+    QTest::newRow("flux plate: trailing edge boils")
+        << flux + "water --velocity 0.05m/s --t-inf 20C --heat-flux 16000W/m2" << 1
+        << QByteArray(R"j({"invalid":[{"field":"Heat flux","message":"Water boils at 99.97 °C at 101.325 kPa, and the trailing edge would reach 105.37 °C: lower q'' or raise the pressure"}]})j");
+    QTest::newRow("flux plate: trailing edge above 0 K")
+        << flux + "air --velocity 5m/s --t-inf 1000K --heat-flux -8000W/m2" << 0
+        << QByteArray(R"({"film_temperature_K":669.0679863236302})");
+    QTest::newRow("flux plate: trailing edge below 0 K")
+        << flux + "air --velocity 5m/s --t-inf 1000K --heat-flux -8500W/m2" << 1
+        << QByteArray(R"({"invalid":[{"field":"Heat flux","message":"The surface would fall below absolute zero: raise q''"}]})");
     // 79.2 °F = (79.2 + 459.67) · 5/9 K, however the unit is written.
     for (const char *unit : {"degF", "F", "°F"})
         QTest::addRow("79.2%s", unit) << QString("properties --format json --fluid air --temperature 79.2") + unit << 0

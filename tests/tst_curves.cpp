@@ -299,6 +299,10 @@ void CurvesTest::spacedValuesEndExactly_data()
     QTest::newRow("decades") << 1.0 << 1000.0 << 4 << true << QList<double>{1, 10, 100, 1000};
     QTest::newRow("downwards") << 350.0 << 300.0 << 3 << false << QList<double>{350, 325, 300};
     QTest::newRow("log through zero falls back to linear") << -1.0 << 1.0 << 3 << true << QList<double>{-1, 0, 1};
+    QTest::newRow("one step: the start") << 2.0 << 8.0 << 1 << true << QList<double>{2};
+    QTest::newRow("one step, no span") << 5.0 << 5.0 << 1 << false << QList<double>{5};
+    QTest::newRow("no span, two steps") << 5.0 << 5.0 << 2 << true << QList<double>{5, 5};
+    QTest::newRow("no steps") << 1.0 << 2.0 << 0 << false << QList<double>{};
 }
 
 void CurvesTest::spacedValuesEndExactly()
