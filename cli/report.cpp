@@ -251,9 +251,7 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
     }
 
     const physics::Evaluation &e = a.evaluation;
-    j["fluid"] = request.problem.fluid == physics::FluidChoice::Air     ? "air"
-                 : request.problem.fluid == physics::FluidChoice::Water ? "water"
-                                                                        : "custom";
+    j["fluid"] = physics::fluidWord(request.problem.fluid);
     j["film_temperature_K"] = number(e.filmTemperature);
     j["mach"] = number(e.mach);
     j["reynolds"] = number(e.reynolds);

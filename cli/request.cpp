@@ -98,17 +98,9 @@ std::optional<double> &propertyOf(physics::CustomFluid &c, physics::Field field)
     }
 }
 
-// "laminar, turbulent or mixed": a choice's words in the order of their codes.
 std::string choices(Choice choice)
 {
-    const ChoiceInfo info = infoOf(choice);
-    std::string list;
-    for (int code = 1; code <= static_cast<int>(info.count); ++code) {
-        if (code > 1)
-            list += code == static_cast<int>(info.count) ? " or " : ", ";
-        list += info.withCode(code)->word;
-    }
-    return list;
+    return physics::choiceWords(choice);
 }
 
 std::string_view caseName(const Selection &s)
@@ -312,12 +304,12 @@ std::optional<Fault> Reader::checkFluid(physics::Problem &p) const
     if (!has(given, Key::Fluid))
         return missing(Key::Fluid, "air, water or custom");
     const std::string_view fluid = trimmed(*at(given, Key::Fluid));
-    if (fluid == "air")
-        p.fluid = physics::FluidChoice::Air;
-    else if (fluid == "water")
-        p.fluid = physics::FluidChoice::Water;
-    else if (fluid == "custom")
-        p.fluid = physics::FluidChoice::Custom;
+    std::optional<physics::FluidChoice> chosen;
+    for (const auto choice : {physics::FluidChoice::Air, physics::FluidChoice::Water, physics::FluidChoice::Custom})
+        if (fluid == physics::fluidWord(choice))
+            chosen = choice;
+    if (chosen)
+        p.fluid = *chosen;
     else
         return usage(name(Key::Fluid) + ": \"" + std::string(fluid) + "\" is not one of air, water or custom");
 
@@ -486,9 +478,8 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         setCode(asked, choice, codeOf(c.selection, choice));
         given[static_cast<std::size_t>(choiceKeys[i])] = wordOf(c.selection, choice);
     }
-    constexpr std::array<std::string_view, 3> fluidWords{"air", "water", "custom"};
     if (c.has("fluid"))
-        given[static_cast<std::size_t>(Key::Fluid)] = fluidWords[static_cast<std::size_t>(c.fluid)];
+        given[static_cast<std::size_t>(Key::Fluid)] = physics::fluidWord(c.fluid);
 
     // Inputs as the options write them, the text and its unit together; a unit left empty is the
     // quantity's default one, as in the window.

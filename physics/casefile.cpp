@@ -106,19 +106,6 @@ void refuseOthers(const json &object, const std::string &prefix, const Known &kn
             unknownKey(prefix + item.key(), what);
 }
 
-// "laminar, turbulent or mixed"
-std::string wordsOf(Choice choice)
-{
-    std::string list;
-    const ChoiceInfo info = infoOf(choice);
-    for (std::size_t i = 0; i < info.count; ++i) {
-        if (i > 0)
-            list += i + 1 == info.count ? " or " : ", ";
-        list += info.items[i].word;
-    }
-    return list;
-}
-
 void readChoices(const json &j, Selection &selection)
 {
     const json &choices = objectAt(j, "case");
@@ -133,7 +120,7 @@ void readChoices(const json &j, Selection &selection)
         const std::string word = textAt(*value, path);
         const ChoiceItem *item = info.withWord(word);
         if (!item)
-            throw Bad{path + ": \"" + word + "\" is not one of " + wordsOf(choice), true};
+            throw Bad{path + ": \"" + word + "\" is not one of " + choiceWords(choice), true};
         setCode(selection, choice, item->code);
     }
     refuseOthers(choices, "case.", keys, "choice");
@@ -236,6 +223,25 @@ json parse(std::string_view text)
 
 } // namespace
 
+std::string_view fluidWord(FluidChoice fluid)
+{
+    return fluidWords[static_cast<std::size_t>(fluid)];
+}
+
+std::string choiceWords(Choice choice)
+{
+    // In the order of the codes, which is not always that of the items.
+    std::string list;
+    const ChoiceInfo info = infoOf(choice);
+    for (int code = 1; code <= static_cast<int>(info.count); ++code) {
+        if (code > 1)
+            list += code == static_cast<int>(info.count) ? " or " : ", ";
+        if (const ChoiceItem *item = info.withCode(code))
+            list += item->word;
+    }
+    return list;
+}
+
 std::string toJson(const CaseFile &c)
 {
     std::map<std::string, std::string> chosen; // by key, alphabetically
@@ -252,7 +258,7 @@ std::string toJson(const CaseFile &c)
                        {"surface_prandtl", c.prandtlSurface},
                        {"surface_viscosity", c.viscositySurface}};
     }
-    j["fluid"] = fluidWords[static_cast<std::size_t>(c.fluid)];
+    j["fluid"] = fluidWord(c.fluid);
     j["format"] = caseFileFormat;
     for (const InputSlot &s : inputSlots) {
         const TypedValue &v = c.*s.typed;

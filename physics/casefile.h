@@ -61,6 +61,11 @@ struct CaseFile {
     bool has(std::string_view key) const;
 };
 
+// The words case files and options use for a fluid ("air", "water", "custom") and those of a
+// choice, listed as messages list them ("laminar, turbulent or mixed").
+std::string_view fluidWord(FluidChoice fluid);
+std::string choiceWords(Choice choice);
+
 inline constexpr std::string_view caseFileFormat = "nusselt-case";
 inline constexpr int caseFileVersion = 1;
 // A case file is a few hundred bytes; larger files are refused unread (readBoundedFile, files.h).
