@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -396,6 +397,11 @@ void FlowConditions::showInputs()
         if (inputs.at(c.field).missing())
             missing << inputs.at(c.field).caption();
     nusselt::flowwindow::showMissing(ui, missing);
+
+    // The inputs scroll up and down, never sideways: their column as wide as its widest row.
+    ui.InputsScroll->setMinimumWidth(ui.InputsPane->minimumSizeHint().width()
+                                     + ui.InputsScroll->verticalScrollBar()->sizeHint().width()
+                                     + 2 * ui.InputsScroll->frameWidth());
 }
 
 void FlowConditions::revealMessages()
