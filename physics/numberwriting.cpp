@@ -20,6 +20,9 @@
 #include <cstdio>
 #include <cstring>
 #include <string_view>
+#ifdef __EMSCRIPTEN__
+#include <emscripten/emscripten.h>
+#endif
 #endif
 
 namespace nusselt {
@@ -83,6 +86,30 @@ void appendShortestPortable(std::string &out, double v)
     std::array<char, 48> digits{};
     int length = 0;
     int exponent = 0;
+#ifdef __EMSCRIPTEN__
+    // The browser's own shortest digits (Number.prototype.toString: "1.5e-7", "0.001", "1e+21"),
+    // where the C library's strtod, on a software long double, would cost microseconds a try.
+    std::array<char, 40> js{};
+    emscripten_print_double(std::fabs(v), js.data(), static_cast<int>(js.size()));
+    const char *e = std::strchr(js.data(), 'e');
+    const char *mantissaEnd = e ? e : js.data() + std::strlen(js.data());
+    int point = static_cast<int>(mantissaEnd - js.data());
+    bool leading = true;
+    int skipped = 0;
+    for (const char *p = js.data(); p != mantissaEnd; ++p) {
+        if (*p == '.') {
+            point = static_cast<int>(p - js.data());
+            continue;
+        }
+        if (leading && *p == '0') {
+            ++skipped;
+            continue;
+        }
+        leading = false;
+        digits[static_cast<std::size_t>(length++)] = *p;
+    }
+    exponent = point - skipped - 1 + (e ? std::atoi(e + 1) : 0);
+#else
     for (int precision = 1; precision <= 17; ++precision) {
         printed(v, precision, digits.data(), length, exponent);
         std::array<char, 64> text{};
@@ -90,6 +117,7 @@ void appendShortestPortable(std::string &out, double v)
         if (std::strtod(text.data(), nullptr) == std::fabs(v))
             break;
     }
+#endif
     while (length > 1 && digits[static_cast<std::size_t>(length - 1)] == '0')
         --length;
     const std::string_view d(digits.data(), static_cast<std::size_t>(length));

@@ -494,6 +494,7 @@
     });
     buildForm();
     compute();
+    window.nusseltPage.firstResult = performance.now(); // ms after navigation began
     document.body.dataset.ready = 'true';
     if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
       navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -9,7 +9,11 @@
 #include "request.h"
 #include "units.h"
 
+#ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
+#else
+#define EMSCRIPTEN_KEEPALIVE // the native build of the benchmark
+#endif
 #include <nlohmann/json.hpp>
 
 #include <algorithm>

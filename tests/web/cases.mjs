@@ -66,22 +66,25 @@ export function randomCases(count, seed) {
   return cases;
 }
 
+// Throws at the first difference; returns how many numbers differ in their last bits.
 const ulps = 4;
 export function sameAnswer(native, web, where, at = '') {
   if (typeof native === 'number' && typeof web === 'number') {
     const scale = Math.max(Math.abs(native), Math.abs(web), Number.MIN_VALUE);
     if (Math.abs(native - web) > ulps * Number.EPSILON * scale)
       throw new Error(`${where}: ${at} native ${native}, web ${web}`);
-    return;
+    return native === web ? 0 : 1;
   }
   if (native === null || typeof native !== 'object') {
     if (native !== web) throw new Error(`${where}: ${at} native ${JSON.stringify(native)}, web ${JSON.stringify(web)}`);
-    return;
+    return 0;
   }
   if (web === null || typeof web !== 'object' || Array.isArray(native) !== Array.isArray(web))
     throw new Error(`${where}: ${at} native ${JSON.stringify(native)}, web ${JSON.stringify(web)}`);
   const keys = Object.keys(native);
   if (keys.join() !== Object.keys(web).join())
     throw new Error(`${where}: ${at} keys ${keys} against ${Object.keys(web)}`);
-  for (const k of keys) sameAnswer(native[k], web[k], where, `${at}.${k}`);
+  let inexact = 0;
+  for (const k of keys) inexact += sameAnswer(native[k], web[k], where, `${at}.${k}`);
+  return inexact;
 }

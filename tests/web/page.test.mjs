@@ -225,7 +225,9 @@ test('the engine in the browser answers as the native nusselt, digit for digit',
       assert.ok(web.fault, `${c.join(' ')}: native refused (${native.stderr}), web answered`);
       assert.equal(`nusselt: ${web.fault.message}`, native.stderr.split('\n')[0], c.join(' '));
     } else {
-      sameAnswer(JSON.parse(native.stdout), web, c.join(' '));
+      // Equal doubles are written with the same shortest digits, byte for byte.
+      if (sameAnswer(JSON.parse(native.stdout), web, c.join(' ')) === 0)
+        assert.equal(answers[i].trimEnd(), native.stdout.trimEnd(), c.join(' '));
       ++compared;
     }
   });
