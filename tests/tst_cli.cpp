@@ -308,10 +308,20 @@ void Cli::caseFileRoundTrip()
     c.film = {"1.16", "1.85e-5", "0.0263", "1007"};
     c.freeStream.density = "1.2";
     c.prandtlSurface = "0.69";
+    c.viscositySurface = "2.1e-5";
     std::string error;
     const std::optional<CaseFile> back = fromJson(toJson(c), error);
     QVERIFY2(back, error.c_str());
     QCOMPARE(toJson(*back), toJson(c));
+    // Each text under its own key, read back into its own place.
+    const json written = parsed(QByteArray::fromStdString(toJson(c)));
+    QCOMPARE(written.at("custom").at("surface_prandtl"), json("0.69"));
+    QCOMPARE(written.at("custom").at("surface_viscosity"), json("2.1e-5"));
+    QCOMPARE(written.at("custom").at("film").at("viscosity"), json("1.85e-5"));
+    QCOMPARE(written.at("custom").at("free_stream").at("density"), json("1.2"));
+    QCOMPARE(written.at("inputs").at("t_inf"), json({{"text", "79.2"}, {"unit", "°F"}}));
+    QCOMPARE(back->prandtlSurface, std::string("0.69"));
+    QCOMPARE(back->viscositySurface, std::string("2.1e-5"));
     QCOMPARE(back->length.text, std::string(" 0.5 "));
     QCOMPARE(back->freeStreamTemperature.unit, std::string("°F"));
     QCOMPARE(back->selection.heat, nusselt::HeatCondition::UnheatedStartingLength);

@@ -5,6 +5,7 @@
 
 #include "clitest.h"
 #include "csv.h"
+#include "files.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -15,6 +16,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace clitest;
@@ -39,6 +41,8 @@ private slots:
     void batchOutputThatIsTheInputRefused_data();
     void batchOutputThatIsTheInputRefused();
     void batchOutputReplacedOnlyWhenComplete();
+    void replacingFileKeepsTheTargetWhenAWriteFails_data();
+    void replacingFileKeepsTheTargetWhenAWriteFails();
 };
 
 // A row of a batch file answers exactly what the same options answer on their own.
@@ -462,6 +466,50 @@ void CliBatch::batchOutputReplacedOnlyWhenComplete()
     // A device is written in place, and a full one says so.
     const Run full = runProgram({"batch", "--input", in, "--output", "/dev/full"});
     QCOMPARE(full.code, 2);
+}
+
+// The writer every export shares: a write that fails part way (a file size limit, as on a full
+// disk) leaves the target as it was, whether the failure shows at the write or only at the flush.
+void CliBatch::replacingFileKeepsTheTargetWhenAWriteFails_data()
+{
+    QTest::addColumn<int>("bytes");
+    QTest::newRow("one large write") << 100000;
+    QTest::newRow("small writes, failing at a flush") << 1;
+}
+
+void CliBatch::replacingFileKeepsTheTargetWhenAWriteFails()
+{
+    QFETCH(int, bytes);
+    QTemporaryDir dir;
+    const std::string target = QFile::encodeName(dir.filePath("out.csv")).toStdString();
+    {
+        QFile f(QString::fromStdString(target));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old\n") == 4);
+    }
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{1000, 1000};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        bool committed = false;
+        {
+            nusselt::ReplacingFile out(target);
+            const std::string chunk(static_cast<std::size_t>(bytes), 'x');
+            for (int written = 0; out.stream() && written < 100000; written += bytes)
+                std::fwrite(chunk.data(), 1, chunk.size(), out.stream());
+            committed = out.commit();
+        }
+        _exit(committed ? 0 : 3);
+    }
+    int status = 0;
+    QCOMPARE(waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 3); // commit() said it failed
+    QFile f(QString::fromStdString(target));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("old\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(CliBatch)

@@ -60,6 +60,7 @@ private slots:
     void spanOfOnePointDrawsOnlyTheMarker();
     void operatingPointIsOnePointOfItsCurve_data();
     void operatingPointIsOnePointOfItsCurve();
+    void sampleNearTheOperatingPointStays();
 };
 
 void CurvesTest::cylinderDrawsItsFourCorrelationsInOrder()
@@ -95,6 +96,8 @@ void CurvesTest::solidRunsEndOnThePublishedBounds_data()
     // The laminar plate holds up to the transition at 5·10^5, dashed beyond (to ten times Re).
     QTest::newRow("laminar plate local") << 1 << 1e5 << "Laminar plate, local" << 1e4 << 5e5 << 1;
     QTest::newRow("past transition") << 1 << 1e6 << "Laminar plate, average" << 1e5 << 5e5 << 1;
+    // Churchill-Bernstein holds for Re Pr >= 0.2: at Pr 0.25 from Re = 0.8 on, dashed below.
+    QTest::newRow("Churchill-Bernstein, Peclet bound") << 2 << 6000.0 << "Churchill-Bernstein" << 0.8 << 1e6 << 1;
 }
 
 void CurvesTest::solidRunsEndOnThePublishedBounds()
@@ -105,8 +108,9 @@ void CurvesTest::solidRunsEndOnThePublishedBounds()
     QFETCH(double, solidFrom);
     QFETCH(double, solidTo);
     QFETCH(int, dashedRuns);
-    const auto op = caseIndex == 0 ? operatingPoints(cylinder, dimensionless(re, 0.7, 0.7))
-                                   : operatingPoints(laminarPlate, dimensionless(re, 0.7));
+    const auto op = caseIndex == 1 ? operatingPoints(laminarPlate, dimensionless(re, 0.7))
+                                   : operatingPoints(cylinder, caseIndex == 0 ? dimensionless(re, 0.7, 0.7)
+                                                                              : dimensionless(re, 0.25, 0.25));
     const auto curves = nusseltCurves(op, reynoldsSpan(op), 120);
     const Curve *c = find(curves, label.toStdString());
     QVERIFY(c);
@@ -419,6 +423,20 @@ void CurvesTest::operatingPointIsOnePointOfItsCurve()
     QCOMPARE(points[std::size_t(samples / 2)].x, re);
     for (std::size_t i = 1; i < points.size(); ++i)
         QVERIFY(points[i].x > points[i - 1].x * (1 + 1e-9));
+}
+
+// A sample 0.05 % from the operating Re is a point of its own: only one a digit away is the same.
+void CurvesTest::sampleNearTheOperatingPointStays()
+{
+    const auto op = operatingPoints(cylinder, dimensionless(6003, 0.7, 0.7));
+    const Curve *c = nullptr;
+    const std::vector<Curve> curves = nusseltCurves(op, Span{600, 60000}, 3);
+    QVERIFY((c = find(curves, "Churchill-Bernstein")));
+    const std::vector<CurvePoint> &points = c->segments.front().points;
+    const double expected[] = {600, 6000, 6003, 60000};
+    QCOMPARE(points.size(), std::size(expected));
+    for (std::size_t i = 0; i < points.size(); ++i)
+        QVERIFY2(std::abs(points[i].x / expected[i] - 1) < 1e-12, qPrintable(QString::number(points[i].x)));
 }
 
 QTEST_GUILESS_MAIN(CurvesTest)

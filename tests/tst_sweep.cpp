@@ -26,6 +26,7 @@ private slots:
     void sweepOffersTheInputsOfTheCase_data();
     void sweepOffersTheInputsOfTheCase();
     void heatFluxSweepOfATypedFluidKeepsNu();
+    void physicalSweepBelowPointSixHasChurchillOzoe();
 };
 
 void SweepTest::sweepOfReMatchesPublishedValuesAndMarksOutside()
@@ -211,8 +212,39 @@ void SweepTest::heatFluxSweepOfATypedFluidKeepsNu()
         QVERIFY2(cell.nusselt && std::abs(*cell.nusselt / nu - 1) < 1e-12, qPrintable(QString::number(i)));
         QVERIFY(std::abs(*cell.temperatureDifference / (t.value(i) * 0.5 / (nu * 0.145)) - 1) < 1e-12);
     }
+    // Nor does the pressure change them (the window offers no pressure to step, see above).
+    QVERIFY(Sweep(p, SweepInput::Pressure, {2e5}).fixedProperties());
+    QVERIFY(!Sweep(p, SweepInput::Velocity, {1.0}).fixedProperties());
     // Air's properties follow its temperature.
     QVERIFY(!Sweep(cylinderInAir(), SweepInput::SurfaceTemperature, {400.0}).fixedProperties());
+}
+
+// A laminar plate in a liquid metal of one's own (Pr = 1.5e-3 · 140 / 8.5 = 0.0247): a physical
+// sweep has the Churchill-Ozoe columns, each step the published 0.3387 Re^1/2 Pr^1/3 /
+// [1 + (0.0468/Pr)^2/3]^1/4 locally and twice that on average, at Re = ρ V L / μ.
+void SweepTest::physicalSweepBelowPointSixHasChurchillOzoe()
+{
+    Problem p;
+    p.selection = laminarPlate;
+    p.fluid = FluidChoice::Custom;
+    p.custom.film = TypedProperties{13500.0, 1.5e-3, 8.5, 140.0};
+    p.velocity = 0.1;
+    p.length = 0.05;
+    p.freeStreamTemperature = 300.0;
+    p.surfaceTemperature = 350.0;
+    const Sweep t(p, SweepInput::Velocity, {0.1, 0.2});
+    QStringList labels;
+    for (const SweepColumn &c : t.columns())
+        labels << QString::fromStdString(c.label);
+    QCOMPARE(labels, (QStringList{"Churchill-Ozoe, local", "Churchill-Ozoe, average"}));
+    const double pr = 1.5e-3 * 140.0 / 8.5;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        const SweepRow row = t.row(i);
+        const double re = 13500.0 * row.value * 0.05 / 1.5e-3;
+        const double local = 0.3387 * std::sqrt(re) * std::cbrt(pr) / std::pow(1 + std::pow(0.0468 / pr, 2.0 / 3.0), 0.25);
+        QVERIFY(row.cells[0].nusselt && std::abs(*row.cells[0].nusselt / local - 1) < 1e-12);
+        QVERIFY(row.cells[1].nusselt && std::abs(*row.cells[1].nusselt / (2 * local) - 1) < 1e-12);
+    }
 }
 
 QTEST_GUILESS_MAIN(SweepTest)
