@@ -60,16 +60,16 @@ std::string_view helpOf(Key key)
     case Key::TSurface: return "physical: surface temperature";
     case Key::Pressure: return "physical: pressure (101.325kPa, 1atm, 14.7psi, 1bar; default 1 atm)";
     case Key::HeatFlux: return "physical, uniform-flux plate: heat flux, instead of the surface temperature (500W/m2, 0.5kW/m2)";
-    case Key::Density: return "custom fluid: density at the film temperature (kg/m3)";
-    case Key::Viscosity: return "custom fluid: dynamic viscosity at the film temperature (Pa.s)";
-    case Key::Conductivity: return "custom fluid: thermal conductivity at the film temperature (W/(m.K))";
-    case Key::SpecificHeat: return "custom fluid: specific heat at the film temperature (J/(kg.K))";
+    case Key::Density: return "custom fluid: density at the film temperature (998kg/m3, 62.3lbm/ft3; plain: kg/m3)";
+    case Key::Viscosity: return "custom fluid: dynamic viscosity at the film temperature (1e-3Pa.s, 2.42lbm/(ft.h); plain: Pa.s)";
+    case Key::Conductivity: return "custom fluid: thermal conductivity at the film temperature (0.6W/(m.K), 0.35Btu/(h.ft.F); plain: W/(m.K))";
+    case Key::SpecificHeat: return "custom fluid: specific heat at the film temperature (4180J/(kg.K), 1Btu/(lbm.F); plain: J/(kg.K))";
     case Key::DensityInf: return "custom fluid, cylinder and regular sphere: density at the free-stream temperature";
     case Key::ViscosityInf: return "custom fluid, cylinder and regular sphere: viscosity at the free-stream temperature";
     case Key::ConductivityInf: return "custom fluid, cylinder and regular sphere: conductivity at the free-stream temperature";
     case Key::SpecificHeatInf: return "custom fluid, cylinder and regular sphere: specific heat at the free-stream temperature";
     case Key::SurfacePrandtl: return "custom fluid, cylinder: Prandtl number at the surface temperature";
-    case Key::SurfaceViscosity: return "custom fluid, regular sphere: viscosity at the surface temperature (Pa.s)";
+    case Key::SurfaceViscosity: return "custom fluid, regular sphere: viscosity at the surface temperature, as --viscosity";
     }
     return {};
 }

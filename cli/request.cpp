@@ -122,6 +122,19 @@ physics::Quantity quantityOf(Key key)
         return physics::Quantity::Pressure;
     case Key::HeatFlux:
         return physics::Quantity::HeatFlux;
+    case Key::Density:
+    case Key::DensityInf:
+        return physics::Quantity::Density;
+    case Key::Viscosity:
+    case Key::ViscosityInf:
+    case Key::SurfaceViscosity:
+        return physics::Quantity::DynamicViscosity;
+    case Key::Conductivity:
+    case Key::ConductivityInf:
+        return physics::Quantity::ThermalConductivity;
+    case Key::SpecificHeat:
+    case Key::SpecificHeatInf:
+        return physics::Quantity::SpecificHeat;
     default:
         return physics::Quantity::Length;
     }
@@ -235,17 +248,21 @@ struct Reader {
         return std::nullopt;
     }
 
-    // A typed property of a fluid of one's own: a number in SI units. Empty text is a value not
-    // entered, as for the inputs.
+    // A typed property of a fluid of one's own: a number with its unit (998kg/m3, 62.3lbm/ft3) or
+    // in SI units without one; the surface Prandtl number a plain number. A case file keeps them
+    // as the window takes them, numbers in SI units. Empty text is a value not entered, as for the
+    // inputs.
     std::optional<Fault> readProperty(Key key, std::optional<double> &si) const
     {
+        if (!file && key != Key::SurfacePrandtl)
+            return readQuantity(key, si);
         si.reset();
         if (!has(given, key) || trimmed(*at(given, key)).empty())
             return std::nullopt;
         si = readNumber(*at(given, key));
         if (!si)
-            return invalid(name(key) + ": \"" + std::string(trimmed(*at(given, key))) +
-                           "\" is not a number (SI units)");
+            return invalid(name(key) + ": \"" + std::string(trimmed(*at(given, key))) + "\" is not a number" +
+                           (file ? " (SI units)" : ""));
         return std::nullopt;
     }
 

@@ -43,6 +43,17 @@ constexpr Alias aliases[] = {
     {Q::HeatFlux, "Btu/hft2", "Btu/(h·ft²)"},
     {Q::HeatRatePerLength, "Btu/(h.ft)", "Btu/(h·ft)"},
     {Q::HeatRatePerLength, "Btu/hft", "Btu/(h·ft)"},
+    {Q::Density, "kg/m3", "kg/m³"},
+    {Q::Density, "lbm/ft3", "lbm/ft³"},
+    {Q::DynamicViscosity, "Pa.s", "Pa·s"},
+    {Q::DynamicViscosity, "lbm/(ft.h)", "lbm/(ft·h)"},
+    {Q::DynamicViscosity, "lbf.s/ft2", "lbf·s/ft²"},
+    {Q::ThermalConductivity, "W/(m.K)", "W/(m·K)"},
+    {Q::ThermalConductivity, "W/mK", "W/(m·K)"},
+    {Q::ThermalConductivity, "Btu/(h.ft.F)", "Btu/(h·ft·°F)"},
+    {Q::SpecificHeat, "J/(kg.K)", "J/(kg·K)"},
+    {Q::SpecificHeat, "J/kgK", "J/(kg·K)"},
+    {Q::SpecificHeat, "Btu/(lbm.F)", "Btu/(lbm·°F)"},
 };
 
 } // namespace

@@ -124,6 +124,8 @@ private slots:
     void textbookNumbers();
     void customFluidAsAir_data();
     void customFluidAsAir();
+    void propertyUnits_data();
+    void propertyUnits();
 };
 
 // Every physical column of every row against the JSON answer of the same options; rows without
@@ -282,6 +284,46 @@ void BatchPhysical::customFluidAsAir()
             .split(' '));
     QCOMPARE(missing.code, 1);
     QVERIFY2(missing.err.contains("missing --conductivity"), missing.err.constData());
+}
+
+// A typed property in each of its units, against the exact definitions (international foot and
+// pound, standard gravity, International Table Btu): the film properties the answer used, in SI.
+void BatchPhysical::propertyUnits_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<double>("si");
+    const double ft = 0.3048, lbm = 0.45359237, hour = 3600.0, btu = 1055.05585262, rankine = 5.0 / 9.0;
+    QTest::newRow("kg/m3") << "--density" << "998kg/m3" << "density" << 998.0;
+    QTest::newRow("lbm/ft3") << "--density" << "62.3lbm/ft3" << "density" << 62.3 * lbm / (ft * ft * ft);
+    QTest::newRow("Pa.s") << "--viscosity" << "1e-3Pa.s" << "dynamic_viscosity" << 1e-3;
+    QTest::newRow("lbm/(ft.h)") << "--viscosity" << "2.42lbm/(ft.h)" << "dynamic_viscosity" << 2.42 * lbm / (ft * hour);
+    QTest::newRow("lbf.s/ft2") << "--viscosity" << "2e-5lbf.s/ft2" << "dynamic_viscosity"
+                               << 2e-5 * lbm * 9.80665 / (ft * ft);
+    QTest::newRow("W/(m.K)") << "--conductivity" << "0.6 W/(m.K)" << "thermal_conductivity" << 0.6;
+    QTest::newRow("Btu/(h.ft.F)") << "--conductivity" << "0.35Btu/(h.ft.F)" << "thermal_conductivity"
+                                  << 0.35 * btu / (hour * ft * rankine);
+    QTest::newRow("Btu/(lbm.F)") << "--specific-heat" << "1Btu/(lbm.F)" << "specific_heat" << btu / (lbm * rankine);
+    QTest::newRow("plain SI") << "--specific-heat" << "4180" << "specific_heat" << 4180.0;
+}
+
+void BatchPhysical::propertyUnits()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, text);
+    QFETCH(QString, key);
+    QFETCH(double, si);
+    QStringList args{"calculate", "--geometry", "plate", "--heat", "temperature", "--flow", "laminar",
+                     "--fluid-type", "regular", "--fluid", "custom", "--velocity", "0.2m/s", "--length", "0.5m",
+                     "--t-inf", "20C", "--t-surface", "60C", "--format", "json"};
+    for (const char *p : {"--density", "--viscosity", "--conductivity", "--specific-heat"})
+        args << p << (p == option ? text : QString(p) == "--density" ? "998" : QString(p) == "--viscosity" ? "1e-3"
+                                                                   : QString(p) == "--conductivity" ? "0.6" : "4180");
+    const Run r = runNusselt(args);
+    QCOMPARE(r.code, 0);
+    const nlohmann::json j = nlohmann::json::parse(r.out.toStdString());
+    QVERIFY(near(j.at("properties").at("film").at(key.toStdString()).get<double>(), si, 1e-14));
 }
 
 QTEST_GUILESS_MAIN(BatchPhysical)
