@@ -326,6 +326,8 @@
   const listeners = [];
   function compute() {
     const json = answer();
+    if (window.nusseltPage.firstResult === undefined)
+      window.nusseltPage.firstResult = performance.now(); // ms after navigation began
     for (const listener of listeners) listener(json);
     return json;
   }
@@ -494,7 +496,6 @@
     });
     buildForm();
     compute();
-    window.nusseltPage.firstResult = performance.now(); // ms after navigation began
     document.body.dataset.ready = 'true';
     if ('serviceWorker' in navigator && location.protocol.startsWith('http'))
       navigator.serviceWorker.register('sw.js').catch(() => {});

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The number reader and writers built as the WebAssembly build builds them (printf and strtod)
 # against the native build (double-conversion, std::from_chars/to_chars): the same output for
-# 800,000 doubles and 20,000 texts.
+# 200,000 doubles and 20,000 texts.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)

@@ -51,7 +51,7 @@ int main()
     std::mt19937_64 random(20261207);
     std::uniform_real_distribution<double> exponent(-12.0, 12.0);
     std::uniform_int_distribution<int> digits(1, 9999999);
-    for (int i = 0; i < 200000; ++i) {
+    for (int i = 0; i < 50000; ++i) {
         // Any bit pattern that is a finite number, and numbers of few digits, as typed.
         std::uint64_t bits = random();
         double v = 0.0;
