@@ -429,6 +429,12 @@ void Cli::usageMessages_data()
         << "nusselt: \"frobnicate\" is not a subcommand: calculate, properties or batch\n" + help;
     QTest::newRow("option given twice") << "calculate --geometry cylinder --re 1 --re=2 --pr 1 --prs 1" << 2
                                         << "nusselt: --re was given twice\n" + help;
+    QTest::newRow("one-letter option given twice")
+        << "calculate --geometry plate --heat unheated --flow laminar --re 1e5 --pr 0.7 --length 1 --x 0.5 --x 0.6 --xi 0.2"
+        << 2 << "nusselt: --x was given twice\n" + help;
+    QTest::newRow("--x without value before --xi")
+        << "calculate --geometry plate --heat unheated --flow laminar --re 1e5 --pr 0.7 --length 1 --x --xi 0.2" << 2
+        << "nusselt: --x has no value (for an empty one write --x=)\n" + help;
     QTest::newRow("unit apart from its number") << "properties --fluid air --temperature 300 K" << 2
         << "nusselt: --temperature: write the unit without a space (300K)\n" + help;
     QTest::newRow("velocity unit apart") << "calculate --geometry cylinder --velocity 10 m/s" << 2
