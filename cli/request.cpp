@@ -222,7 +222,8 @@ struct Reader {
         const physics::Quantity quantity = quantityOf(key);
         const physics::TypedQuantity typed = physics::readTyped(quantity, text);
         if (!typed.value)
-            return invalid(name(key) + ": " + quoted(key, text) + (fileTexts ? " is not a number" : " does not start with a number"));
+            return invalid(name(key) + ": " + quoted(key, text) +
+                           (fileTexts ? " is not a number" : " does not start with a number"));
         std::optional<physics::Unit> unit = typed.unit;
         if (typed.unitText.empty()) {
             if (quantity == physics::Quantity::Temperature)
@@ -344,8 +345,8 @@ std::optional<Fault> Reader::checkFluid(physics::Problem &p) const
             if (auto f = notUsed(k.key, caseName(p.selection)))
                 return f;
         } else if (!has(given, k.key)) {
-            return invalid("missing " + name(k.key) + " (" + std::string(k.what) + "), which " + std::string(caseName(p.selection)) +
-                           " in a fluid of one's own needs");
+            return invalid("missing " + name(k.key) + " (" + std::string(k.what) + "), which " +
+                           std::string(caseName(p.selection)) + " in a fluid of one's own needs");
         } else if (auto f = readProperty(k.key, propertyOf(p.custom, k.field))) {
             return f;
         }
@@ -365,8 +366,8 @@ std::optional<Fault> Reader::build(Request &request) const
 
     const Key dimensionlessKeys[] = {Key::Re, Key::Pr, Key::Prs, Key::Mu, Key::Mus};
     std::optional<Key> physicalGiven;
-    for (std::size_t i = 0; i < keyCount && !physicalGiven; ++i)
-        if (given[i] && isPhysical(static_cast<Key>(i)))
+    for (std::size_t i = static_cast<std::size_t>(Key::Fluid); i < keyCount && !physicalGiven; ++i)
+        if (given[i])
             physicalGiven = static_cast<Key>(i);
     if (physicalGiven || file) {
         if (physicalGiven)
@@ -454,8 +455,7 @@ std::optional<Fault> Reader::build(Request &request) const
 
 bool isPhysical(Key k)
 {
-    return k == Key::Fluid || k == Key::Velocity || k == Key::TInf || k == Key::TSurface ||
-           k == Key::Pressure || k == Key::HeatFlux || k >= Key::Density;
+    return k >= Key::Fluid; // the keys of a physical problem come last
 }
 
 std::optional<Key> keyNamed(std::string_view name)
