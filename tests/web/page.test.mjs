@@ -349,3 +349,17 @@ test('labelled, keyboard-operable, and readable on a phone and at 200 % zoom', a
   }
   await page.close();
 });
+
+test('once loaded, the page answers offline', async () => {
+  const page = await open(textbook);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  // The worker takes over on the next load, which fills its cache.
+  await page.reload();
+  await page.waitForSelector('body[data-ready=true]');
+  await page.setOfflineMode(true);
+  await page.reload();
+  await page.waitForSelector('body[data-ready=true]');
+  near((await results(page)).rows['Hilpert average'].h, 88.823494, 0.003);
+  await page.setOfflineMode(false);
+  await page.close();
+});
