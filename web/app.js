@@ -14,7 +14,7 @@
     prs: { label: 'Prandtl number at the surface Pr_s' },
     mu: { label: 'Viscosity μ at T∞ (any unit)' },
     mus: { label: 'Viscosity μ_s at Ts (the same unit)' },
-    fluid: { label: 'Fluid', options: [['air', 'Air'], ['water', 'Water']] },
+    fluid: { label: 'Fluid', options: [['air', 'Air'], ['water', 'Water'], ['custom', 'A fluid of my own']] },
     velocity: { label: 'Velocity V', quantity: 'velocity' },
     length: { label: 'Length L', quantity: 'length' },
     x: { label: 'Distance x from the leading edge', quantity: 'length' },
@@ -23,6 +23,16 @@
     t_surface: { label: 'Surface temperature Ts', quantity: 'temperature' },
     pressure: { label: 'Pressure p', quantity: 'pressure', placeholder: '1 atm when empty' },
     heat_flux: { label: 'Heat flux q″', quantity: 'heat_flux' },
+    density: { label: 'Density ρ at T_f', quantity: 'density' },
+    viscosity: { label: 'Viscosity μ at T_f', quantity: 'dynamic_viscosity' },
+    conductivity: { label: 'Conductivity k at T_f', quantity: 'thermal_conductivity' },
+    specific_heat: { label: 'Specific heat c_p at T_f', quantity: 'specific_heat' },
+    density_inf: { label: 'Density ρ at T∞', quantity: 'density' },
+    viscosity_inf: { label: 'Viscosity μ at T∞', quantity: 'dynamic_viscosity' },
+    conductivity_inf: { label: 'Conductivity k at T∞', quantity: 'thermal_conductivity' },
+    specific_heat_inf: { label: 'Specific heat c_p at T∞', quantity: 'specific_heat' },
+    surface_prandtl: { label: 'Prandtl number Pr_s at Ts' },
+    surface_viscosity: { label: 'Viscosity μ_s at Ts', quantity: 'dynamic_viscosity' },
   };
   const physicalKeys = ['fluid', 'velocity', 't_inf', 't_surface', 'pressure', 'heat_flux'];
 
@@ -54,7 +64,8 @@
   }
 
   function form() {
-    return JSON.parse(call('form', choiceLines().join('\n')));
+    const fluid = state.mode === 'physical' ? [`fluid=${state.texts.fluid || 'air'}`] : [];
+    return JSON.parse(call('form', [...choiceLines(), ...fluid].join('\n')));
   }
   function choiceLines() {
     return Object.entries(state.choices).filter(([, w]) => w).map(([k, w]) => `${k}=${w}`);
@@ -145,6 +156,7 @@
       if (def.options) {
         control = select(`input-${key}`, def.options, state.texts[key] || def.options[0][0], (v) => {
           state.texts[key] = v;
+          buildForm();
           compute();
         });
       } else {
@@ -350,9 +362,11 @@
       $('summary').replaceChildren();
     }
     if (json.fault) {
-      const m = /^--([a-z-]+)/.exec(json.fault.message);
+      // The option the message names first is the field it belongs beside.
+      const m = /--([a-z-]+)/.exec(json.fault.message);
       const key = m && m[1].replace(/-/g, '_');
-      const rest = json.fault.message.replace(/^--[a-z-]+:?\s*/, '');
+      const rest = json.fault.message.replace(/^--[a-z-]+:?\s*/, '')
+        .replace(/--([a-z-]+)/g, (all, k) => k.replace(/-/g, '_'));
       if (!(key && messageBeside(key, rest.charAt(0).toUpperCase() + rest.slice(1))))
         setStatus(json.fault.message.replace(/--([a-z-]+)/g, (all, k) => k.replace(/-/g, '_')), true);
       else setStatus('Check the input marked.', true);
@@ -405,6 +419,10 @@
   // ---- case files, as the desktop window writes them ----
   const caseInputs = ['velocity', 'length', 't_inf', 't_surface', 'pressure', 'x', 'xi', 'heat_flux'];
   function saveCase() {
+    if (state.texts.fluid === 'custom') {
+      $('case-message').textContent = 'A fluid of one\'s own is saved by the desktop window only, for now.';
+      return null;
+    }
     const f = form();
     const file = { format: 'nusselt-case', version: 1, case: {}, fluid: state.texts.fluid || 'air', inputs: {} };
     for (const c of f.choices) if (c.asked && c.chosen) file.case[c.key] = c.chosen;

@@ -116,7 +116,25 @@ constexpr std::pair<physics::Field, Key> messageFieldKeys[] = {
     {physics::Field::Distance, Key::X},
     {physics::Field::HeatStart, Key::Xi},
     {physics::Field::HeatFlux, Key::HeatFlux},
+    {physics::Field::FilmDensity, Key::Density},
+    {physics::Field::FilmViscosity, Key::Viscosity},
+    {physics::Field::FilmConductivity, Key::Conductivity},
+    {physics::Field::FilmSpecificHeat, Key::SpecificHeat},
+    {physics::Field::FreeStreamDensity, Key::DensityInf},
+    {physics::Field::FreeStreamViscosity, Key::ViscosityInf},
+    {physics::Field::FreeStreamConductivity, Key::ConductivityInf},
+    {physics::Field::FreeStreamSpecificHeat, Key::SpecificHeatInf},
+    {physics::Field::SurfacePrandtl, Key::SurfacePrandtl},
+    {physics::Field::SurfaceViscosity, Key::SurfaceViscosity},
 };
+
+std::string_view keyOf(physics::Field field)
+{
+    for (const auto &[f, key] : messageFieldKeys)
+        if (f == field)
+            return keyNames[static_cast<std::size_t>(key)];
+    return {};
+}
 
 } // namespace
 
@@ -201,7 +219,7 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_split(const char *quantity, const char 
 
 // The form of a case: each choice (asked or not, its items and the word chosen, a word that is
 // none of its items dropped) as the calculator asks them in turn, and the inputs the case takes
-// in each mode. Lines as for nusselt_calculate; only the choices are read.
+// in each mode. Lines as for nusselt_calculate; only the choices and the fluid are read.
 EMSCRIPTEN_KEEPALIVE const char *nusselt_form(const char *lines)
 {
     static std::string out;
@@ -238,7 +256,14 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_form(const char *lines)
         physical.insert(physical.end(), {"x", "xi"});
     }
     physical.push_back(physics::takesHeatFlux(s) ? "heat_flux" : "t_surface");
-    physical.push_back("pressure");
+    // A fluid of one's own: the properties its case takes, at each temperature they are taken at,
+    // and no pressure (the program takes no property at it).
+    const std::optional<std::string_view> &fluid = given[static_cast<std::size_t>(Key::Fluid)];
+    if (!fluid || trimmed(*fluid) != "custom")
+        physical.push_back("pressure");
+    else if (s.geometry != Geometry::None)
+        for (physics::Field field : physics::customFieldsNeeded(s))
+            physical.push_back(keyOf(field));
     return kept(out, json{{"choices", choices},
                           {"inputs", {{"dimensionless", dimensionless}, {"physical", physical}}}}
                          .dump());

@@ -363,3 +363,30 @@ test('once loaded, the page answers offline', async () => {
   await page.setOfflineMode(false);
   await page.close();
 });
+
+test('a fluid of one\'s own: the properties its case takes, typed, give the hand-worked answer', async () => {
+  // Engine oil over a 1 m plate at 0.1 m/s, T∞ 100 °C, surface 20 °C, film properties from a
+  // table: ρ 864 kg/m³, ν 86.1e-6 m²/s, k 0.140 W/(m·K), Pr 1081. By hand: Re_L = 1161.44,
+  // Nu_L = 0.664 Re^1/2 Pr^1/3 = 232.243, h = 32.5140 W/(m²·K).
+  const page = await open();
+  await choose(page, 'geometry', 'Flat Plate');
+  await choose(page, 'heat', 'Uniform Temp');
+  await choose(page, 'flow', 'Laminar');
+  await choose(page, 'fluid_type', 'Regular Fluid');
+  await choose(page, 'fluid', 'A fluid of my own');
+  const fields = await page.$$eval('#inputs .field', (fs) => fs.map((f) => f.id.replace('field-', '')));
+  assert.deepEqual(fields.filter((f) => /density|viscosity|conductivity|specific|prandtl/.test(f)),
+    ['density', 'viscosity', 'conductivity', 'specific_heat']);
+  const mu = 86.1e-6 * 864;
+  for (const [key, text] of [['velocity', '0.1'], ['length', '1'], ['t_inf', '100'], ['t_surface', '20'],
+    ['density', '864'], ['viscosity', String(mu)], ['conductivity', '0.140'], ['specific_heat', String(1081 * 0.140 / mu)]])
+    await type(page, key, text);
+  const table = await results(page);
+  assert.ok(table, await page.$eval('main', (m) => m.innerText));
+  near(table.rows['Laminar plate average'].Re, 1161.4402, 1e-5);
+  near(table.rows['Laminar plate average'].h, 32.513953, 1e-5);
+  // A property left out is asked for beside its field.
+  await type(page, 'conductivity', '');
+  assert.notEqual(await page.$eval('#message-conductivity', (m) => m.textContent), '');
+  await page.close();
+});
