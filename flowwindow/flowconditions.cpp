@@ -71,6 +71,13 @@ const CustomField kCustomFields[] = {
     {Field::SurfaceViscosity, "SurfaceViscosity", "Pa·s"},
 };
 
+// One standard atmosphere in the pressure's default unit, as a fresh window shows it: "101.325".
+std::string standardPressureText()
+{
+    return QString::number(physics::fromSI(physics::defaultUnit(Quantity::Pressure), physics::si::atmosphere), 'g', 10)
+        .toStdString();
+}
+
 } // namespace
 
 void FlowConditions::attachTo(ExternalFlow &calculator)
@@ -148,8 +155,7 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
 
     // Pressure prefilled with one standard atmosphere in the default unit; the first refresh
     // comes with it, once every selector is filled.
-    ui.PressureEdit->setText(QString::number(
-        physics::fromSI(physics::defaultUnit(Quantity::Pressure), physics::si::atmosphere), 'g', 10));
+    ui.PressureEdit->setText(QString::fromStdString(standardPressureText()));
 }
 
 // The uniform-flux plate is given its heat flux where the other cases take the surface
@@ -291,6 +297,9 @@ void FlowConditions::setCase(const physics::CaseFile &given)
         ui.FluidCombo->setCurrentIndex(static_cast<int>(given.fluid));
     }
     physics::CaseFile c = given;
+    // A file without a pressure means one standard atmosphere, as the command line reads it.
+    if (!c.has("pressure"))
+        c.pressure = {standardPressureText(), std::string(physics::defaultUnit(Quantity::Pressure).symbol)};
     for (const TypedField &t : kTypedFields)
         inputs.at(t.field).setTyped(c.*t.typed);
     for (const CustomField &f : kCustomFields)

@@ -183,6 +183,8 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
         }
         table->setItem(r, ColRange, range);
     }
+    // Ts − T∞ is a result only where the heat flux is the input (the uniform-flux plate).
+    table->setColumnHidden(ColExcess, !physics::takesHeatFlux(selection));
     // Sized once per update: a ResizeToContents header would measure every column at every item.
     table->resizeColumnsToContents();
     table->resizeRowsToContents();

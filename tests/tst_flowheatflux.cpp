@@ -80,6 +80,7 @@ void FlowHeatFlux::askedForWhereTheCaseNeedsIt()
     const int q = columnHeaded(table, QStringLiteral("q″"));
     const int h = columnHeaded(table, QStringLiteral("h"));
     QVERIFY(excess >= 0 && q >= 0 && h >= 0);
+    QVERIFY(!table->isColumnHidden(excess));
     for (int r = 0; r < 2; ++r) {
         // The flux is the one given, and the excess temperature is what that flux needs: q'' / h.
         QCOMPARE(table->item(r, q)->text(), QStringLiteral("500"));

@@ -21,6 +21,7 @@ private slots:
 
     void refusedFileKeepsTheCase_data();
     void refusedFileKeepsTheCase();
+    void fileWithoutPressureIsOneAtmosphere();
 };
 
 void WindowCaseFiles::refusedFileKeepsTheCase_data()
@@ -93,6 +94,45 @@ void WindowCaseFiles::refusedFileKeepsTheCase()
     QCOMPARE(QString::fromStdString(nusselt::physics::toJson(window->caseFile())), before);
     QCOMPARE(cell(row("Hilpert"), "Nu"), nu);
     QCOMPARE(unit("Length")->currentText(), QStringLiteral("mm"));
+}
+
+// A case file that gives no pressure means one standard atmosphere, as `nusselt calculate --case`
+// reads it, whatever pressure the window showed before.
+void WindowCaseFiles::fileWithoutPressureIsOneAtmosphere()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("case.json");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"format": "nusselt-case", "version": 1, "case": {"geometry": "cylinder"}, "fluid": "air",)"
+            R"( "inputs": {"velocity": {"text": "10", "unit": "m/s"}, "length": {"text": "12.7", "unit": "mm"},)"
+            R"( "t_inf": {"text": "26.2", "unit": "°C"}, "t_surface": {"text": "128.4", "unit": "°C"}}})");
+    f.close();
+
+    pick({"Cylinder"});
+    window = openWithShortcut();
+    QVERIFY(window);
+    QVERIFY(guitest::choose(unit("Pressure"), "bar"));
+    type("Pressure", "2");
+    bool answered = false;
+    const QList<guitest::Box> boxes = guitest::catchBoxes([&] {
+        answered = answerFileDialog(path, [this] { QTest::mouseClick(window->findChild<QPushButton *>("OpenCase"), Qt::LeftButton); });
+    });
+    QVERIFY(answered);
+    QVERIFY(boxes.isEmpty());
+    QCOMPARE(edit("Pressure")->text(), QStringLiteral("101.325"));
+    QCOMPARE(unit("Pressure")->currentText(), QStringLiteral("kPa"));
+    // The textbook cylinder at 1 atm: Re = 6124 at the film temperature 77.30 °C.
+    QCOMPARE(cell(row("Hilpert"), "Re"), QStringLiteral("6124.16"));
+    // Ts is given here, so the table has no Ts − T∞ column to show.
+    const auto *table = window->findChild<QTableWidget *>("ResultsTable");
+    QVERIFY(table);
+    int excess = -1;
+    for (int c = 0; c < table->columnCount(); ++c)
+        if (table->horizontalHeaderItem(c)->text().startsWith(QStringLiteral("Ts − T∞")))
+            excess = c;
+    QVERIFY(excess >= 0);
+    QVERIFY(table->isColumnHidden(excess));
 }
 
 NUSSELT_GUI_TEST_MAIN(WindowCaseFiles)
