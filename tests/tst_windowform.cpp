@@ -35,8 +35,11 @@ private:
     {
         QStringList shown;
         for (QLabel *l : window->findChildren<QLabel *>()) {
-            const QString field = l->objectName().chopped(7);
-            if (l->objectName().endsWith("Message") && l->isVisible() && edit(field))
+            const QString name = l->objectName();
+            if (!name.endsWith("Message"))
+                continue;
+            const QString field = name.chopped(7);
+            if (l->isVisible() && edit(field))
                 shown << field;
         }
         shown.sort();
