@@ -6,7 +6,8 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
-[ "${1:-}" = --install-only ] || export NUSSELT=${1:-${NUSSELT:-$top/build/default/cli/nusselt}}
+# The native program's path made absolute before the cd below (it is given relative to the top).
+[ "${1:-}" = --install-only ] || export NUSSELT=$(realpath -m "${1:-${NUSSELT:-$top/build/default/cli/nusselt}}")
 export SITE=${SITE:-$top/build/web}
 cd "$here"
 if [ ! -d node_modules/puppeteer-core ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
