@@ -14,4 +14,4 @@ if [ ! -d node_modules/puppeteer-core ] || [ package-lock.json -nt node_modules/
     npm ci --no-audit --no-fund --loglevel=error
 fi
 [ "${1:-}" = --install-only ] && exit 0
-exec node --test --test-reporter=spec page.test.mjs
+exec node --test --test-reporter=tap page.test.mjs
