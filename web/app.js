@@ -473,7 +473,7 @@
   }
 
   async function start() {
-    const module = await NusseltEngine();
+    const module = await window.nusseltEngine; // started in the page's head
     engine = {
       calculate: module.cwrap('nusselt_calculate', 'string', ['string']),
       form: module.cwrap('nusselt_form', 'string', ['string']),
