@@ -198,7 +198,7 @@ void SweepWindow::suggestRange()
         break;
     }
     }
-    const physics::Unit unit = unitOf(in, current);
+    const physics::Unit unit = physics::unitOf(in, current.problem);
     const QSignalBlocker block(scale);
     from->setText(shown(physics::fromSI(unit, lo)));
     to->setText(shown(physics::fromSI(unit, hi)));
@@ -220,7 +220,7 @@ void SweepWindow::recompute()
         status->setText(tr("Choose at most %1 steps.").arg(QLocale(QLocale::English).toString(physics::maxSweepSteps)));
     } else {
         status->clear();
-        const physics::Unit unit = unitOf(chosen(), current);
+        const physics::Unit unit = physics::unitOf(chosen(), current.problem);
         std::vector<double> values = physics::spacedValues(physics::toSI(unit, *a), physics::toSI(unit, *b),
                                                            steps->value(), logarithmic);
         sweep = current.physical()

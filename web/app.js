@@ -483,7 +483,7 @@
       caseFile: module.cwrap('nusselt_case', 'string', ['string']),
       curves: module.cwrap('nusselt_curves', 'string', ['string', 'number']),
       sweepInputs: module.cwrap('nusselt_sweep_inputs', 'string', ['string']),
-      sweep: module.cwrap('nusselt_sweep', 'string', ['string', 'string', 'number', 'number', 'number', 'number']),
+      sweep: module.cwrap('nusselt_sweep', 'string', ['string', 'string', 'number', 'number', 'number', 'number', 'string']),
     };
     catalog = JSON.parse(engine.catalog());
     readQuery(location.search);
@@ -520,7 +520,7 @@
   }
 
   window.nusseltPage = {
-    compute, state, readQuery, lines, show, openCase, saveCase,
+    compute, state, readQuery, lines, show, shownUnit, openCase, saveCase,
     engine: () => engine,
     onAnswer: (listener) => listeners.push(listener),
   };

@@ -76,16 +76,26 @@
     box.append(svg);
   }
 
-  // The sweep's choice of input follows the case; its rows are made on request.
+  // The sweep's choice of input follows the case; its start and end are typed in the input's unit.
+  let sweepUnits = {};
   function refreshInputs() {
-    const names = JSON.parse(page.engine().sweepInputs(page.lines().join('\n'))).inputs;
+    const inputs = JSON.parse(page.engine().sweepInputs(page.lines().join('\n'))).inputs;
+    sweepUnits = Object.fromEntries(inputs.map((i) => [i.name, i.unit]));
     const s = $('sweep-input');
     const kept = s.value;
-    if ([...s.options].map((o) => o.value).join() === names.join()) return;
-    s.replaceChildren(...names.map((n) => new Option(n, n)));
-    if (names.includes(kept)) s.value = kept;
+    if ([...s.options].map((o) => o.value).join() !== inputs.map((i) => i.name).join()) {
+      s.replaceChildren(...inputs.map((i) => new Option(i.name, i.name)));
+      if (inputs.some((i) => i.name === kept)) s.value = kept;
+    }
+    showSweepUnit();
+  }
+  function showSweepUnit() {
+    const unit = sweepUnits[$('sweep-input').value];
+    for (const [id, text] of [['sweep-start-label', 'From'], ['sweep-end-label', 'To']])
+      $(id).textContent = unit ? `${text} (${unit})` : text;
   }
 
+  // The same table and CSV the desktop's sweep window shows and saves, in the units the page shows.
   function sweep() {
     const message = $('sweep-message');
     const table = $('sweep');
@@ -101,43 +111,47 @@
       link.hidden = true;
       return;
     }
+    const units = ['h', 'heat_flux', 'temperature_difference'].map((q) => `${q}=${page.shownUnit(q)}`);
+    units.push(`heat_rate=${page.shownUnit(page.state.choices.geometry === 'sphere' ? 'heat_rate' : 'heat_rate_per_length')}`);
     const result = JSON.parse(page.engine().sweep(page.lines().join('\n'), $('sweep-input').value,
-      start, end, steps, $('sweep-log').checked ? 1 : 0));
+      start, end, steps, $('sweep-log').checked ? 1 : 0, units.join('\n')));
     if (result.error) {
       message.textContent = result.error;
       table.hidden = true;
       link.hidden = true;
       return;
     }
-    const physical = page.state.mode === 'physical';
-    const hUnit = page.state.shownUnits.h || JSON.parse(page.engine().catalog()).units.h[page.state.system === 'US' ? 'us' : 'si'];
     table.replaceChildren();
     const head = table.createTHead().insertRow();
-    const th = (text) => {
+    for (const title of result.columns) {
       const c = document.createElement('th');
       c.scope = 'col';
-      c.textContent = text;
+      c.textContent = title;
       head.append(c);
-    };
-    th($('sweep-input').value);
-    for (const label of result.columns) {
-      th(`${label} Nu`);
-      if (physical) th(`${label} h (${hUnit})`);
     }
-    th('Refused');
     const body = table.createTBody();
     for (const row of result.rows) {
       const r = body.insertRow();
-      const first = document.createElement('th');
-      first.scope = 'row';
-      first.textContent = page.show('number', row.value);
-      r.append(first);
-      for (const cell of row.cells) {
-        r.insertCell().textContent = page.show('number', cell.nusselt);
-        if (physical) r.insertCell().textContent = page.show('h', cell.h, hUnit);
-      }
+      row.cells.forEach((value, i) => {
+        const cell = i === 0 ? document.createElement('th') : r.insertCell();
+        cell.textContent = page.show('number', value);
+        if (i === 0) {
+          cell.scope = 'row';
+          r.append(cell);
+          if (row.refusal) cell.title = row.refusal;
+        } else if (value !== null && row.outside[i].length) {
+          // Outside the published range: marked as the sweep window marks it, the reason in its title.
+          cell.textContent += ' †';
+          cell.className = 'outside';
+          cell.title = row.outside[i].join('; ');
+        }
+      });
       r.insertCell().textContent = row.refusal;
     }
+    const refused = document.createElement('th');
+    refused.scope = 'col';
+    refused.textContent = 'Refused';
+    head.append(refused);
     table.hidden = false;
     if (link.href) URL.revokeObjectURL(link.href);
     link.href = URL.createObjectURL(new Blob([result.csv], { type: 'text/csv' }));
@@ -149,6 +163,7 @@
     draw(answered ? JSON.parse(page.engine().curves(page.lines().join('\n'), 160)).curves : []);
     refreshInputs();
   });
+  $('sweep-input').addEventListener('change', showSweepUnit);
   $('sweep-form').addEventListener('submit', (e) => {
     e.preventDefault();
     sweep();

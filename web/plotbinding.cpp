@@ -1,13 +1,13 @@
 // The plot's curves and the sweep's table for the page: the case stated as for nusselt_calculate,
-// the curves and rows from physics/curves.h and physics/sweep.h, written as JSON (and the sweep as
-// CSV, with the program's cell quoting and shortest numbers).
+// the curves and rows from physics/curves.h and physics/sweeptable.h, written as JSON (and the
+// sweep as the same CSV the sweep window saves).
 
 #include "curves.h"
-#include "csv.h"
 #include "numbers.h"
 #include "report.h"
 #include "request.h"
-#include "sweep.h"
+#include "sweeptable.h"
+#include "units.h"
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -51,6 +51,19 @@ json pointJson(const physics::CurvePoint &p)
     return json::array({p.x, p.y});
 }
 
+// The value of a "key=value" line; nothing when no line has the key.
+std::optional<std::string_view> valueOf(std::string_view lines, std::string_view key)
+{
+    while (!lines.empty()) {
+        const std::size_t end = std::min(lines.find('\n'), lines.size());
+        const std::string_view line = lines.substr(0, end);
+        if (line.size() > key.size() && line.substr(0, key.size()) == key && line[key.size()] == '=')
+            return line.substr(key.size() + 1);
+        lines.remove_prefix(std::min(end + 1, lines.size()));
+    }
+    return std::nullopt;
+}
+
 const char *kept(std::string &slot, const json &j)
 {
     slot = j.dump();
@@ -91,26 +104,30 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_curves(const char *lines, int samples)
     return kept(out, {{"curves", curves}});
 }
 
-// The inputs a sweep of the case can step, by name ("Re", "Velocity", ...), with SI values.
+// The inputs a sweep of the case can step, by name ("Re", "Velocity", ...), each with the unit
+// its start and end are typed in (the case's own unit for it; empty for Re and Pr):
+// {"inputs": [{"name", "unit"}]}.
 EMSCRIPTEN_KEEPALIVE const char *nusselt_sweep_inputs(const char *lines)
 {
     static std::string out;
     cli::Request request;
     cli::Answer answer;
-    json names = json::array();
+    json inputs = json::array();
     if (stated(lines, request, answer))
         for (physics::SweepInput input :
              physics::sweepInputs(request.problem, request.mode == cli::Mode::Physical))
-            names.push_back(physics::nameOf(input));
-    return kept(out, {{"inputs", names}});
+            inputs.push_back({{"name", physics::nameOf(input)}, {"unit", physics::unitOf(input, request.problem).symbol}});
+    return kept(out, {{"inputs", inputs}});
 }
 
-// The case with one input (named as nusselt_sweep_inputs names it, SI) stepped from start to end
-// in `steps` steps: {"columns": [labels], "rows": [{"value", "refusal", "cells": [{"reynolds",
-// "prandtl", "nusselt", "h", "heat_flux", "heat_rate", "temperature_difference_K",
-// "outside_range"}]}], "csv": "..."}; {"error": "..."} when it cannot be swept so.
+// The case with one input (named as nusselt_sweep_inputs names it) stepped from start to end, both
+// in the unit nusselt_sweep_inputs gives for it, in `steps` steps; shown in `units` ("key=symbol"
+// lines for h, heat_flux, heat_rate and temperature_difference; an absent or unknown one in SI):
+// {"columns": [titles], "rows": [{"cells": [number or null], "outside": [[sentences]], "refusal"}],
+// "csv": "..."}, the table and file as the sweep window shows and saves them; {"error": "..."}
+// when it cannot be swept so.
 EMSCRIPTEN_KEEPALIVE const char *nusselt_sweep(const char *lines, const char *input, double start,
-                                               double end, int steps, int logarithmic)
+                                               double end, int steps, int logarithmic, const char *units)
 {
     static std::string out;
     cli::Request request;
@@ -126,52 +143,40 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_sweep(const char *lines, const char *in
         return kept(out, {{"error", std::string(input) + " cannot be stepped in this case."}});
     if (steps < 2 || steps > physics::maxSweepSteps)
         return kept(out, {{"error", "Steps: from 2 to " + std::to_string(physics::maxSweepSteps) + "."}});
+    physics::SweepUnits shown;
+    shown.swept = physics::unitOf(*swept, request.problem);
+    start = physics::toSI(shown.swept, start);
+    end = physics::toSI(shown.swept, end);
     if (logarithmic && !(start > 0.0 && end > 0.0))
         return kept(out, {{"error", "Logarithmic steps need a start and end above zero."}});
+    shown.heatRate = physics::defaultUnit(request.problem.selection.isSphere() ? physics::Quantity::HeatRate
+                                                                               : physics::Quantity::HeatRatePerLength);
+    for (const auto &[key, unit] : {std::pair{"h", &shown.heatTransferCoefficient},
+                                    std::pair{"heat_flux", &shown.heatFlux},
+                                    std::pair{"heat_rate", &shown.heatRate},
+                                    std::pair{"temperature_difference", &shown.temperatureDifference}})
+        if (const std::optional<std::string_view> symbol = valueOf(units, key))
+            if (const std::optional<physics::Unit> u = physics::findUnit(unit->quantity, *symbol))
+                *unit = *u;
     const std::vector<double> values = physics::spacedValues(start, end, steps, logarithmic != 0);
-    const physics::Sweep sweep = physical ? physics::Sweep(request.problem, *swept, values)
-                                          : physics::Sweep(request.selection, request.inputs, *swept, values);
+    const physics::SweepTable table(physical ? physics::Sweep(request.problem, *swept, values)
+                                             : physics::Sweep(request.selection, request.inputs, *swept, values),
+                                    request.problem.selection, shown);
     json columns = json::array();
-    std::string csv;
-    appendCsvCell(csv, physics::nameOf(*swept));
-    for (const physics::SweepColumn &c : sweep.columns()) {
-        columns.push_back(c.label);
-        for (const char *what : {"Re", "Pr", "Nu", "h", "q''", "q", "Ts - T_inf", "outside range"}) {
-            csv += ',';
-            appendCsvCell(csv, c.label + " " + what);
-        }
-    }
-    csv += ",refusal\r\n";
+    for (const physics::SweepTable::Column &c : table.shown())
+        columns.push_back(table.title(c));
+    std::string csv = table.headerLine(',') + "\r\n";
     json rows = json::array();
-    for (std::size_t i = 0; i < sweep.size(); ++i) {
-        const physics::SweepRow row = sweep.row(i);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const physics::SweepRow row = table.sweep().row(i);
         json cells = json::array();
-        appendShortest(csv, row.value);
-        for (const physics::SweepCell &c : row.cells) {
-            std::string outside;
-            for (const std::string &s : c.outside)
-                outside += (outside.empty() ? "" : " ") + s;
-            cells.push_back({{"reynolds", optionalNumber(c.reynolds)},
-                             {"prandtl", optionalNumber(c.prandtl)},
-                             {"nusselt", optionalNumber(c.nusselt)},
-                             {"h", optionalNumber(c.h)},
-                             {"heat_flux", optionalNumber(c.heatFlux)},
-                             {"heat_rate", optionalNumber(c.heatRate)},
-                             {"temperature_difference_K", optionalNumber(c.temperatureDifference)},
-                             {"outside_range", c.outside}});
-            for (const std::optional<double> *v : {&c.reynolds, &c.prandtl, &c.nusselt, &c.h, &c.heatFlux,
-                                                  &c.heatRate, &c.temperatureDifference}) {
-                csv += ',';
-                if (*v && std::isfinite(**v))
-                    appendShortest(csv, **v);
-            }
-            csv += ',';
-            appendCsvCell(csv, outside);
+        json outside = json::array();
+        for (const physics::SweepTable::Column &c : table.shown()) {
+            cells.push_back(optionalNumber(table.number(row, c)));
+            outside.push_back(table.outside(row, c));
         }
-        csv += ',';
-        appendCsvCell(csv, row.refusal);
-        csv += "\r\n";
-        rows.push_back({{"value", row.value}, {"refusal", row.refusal}, {"cells", cells}});
+        csv += table.line(row, ',') + "\r\n";
+        rows.push_back({{"cells", cells}, {"outside", outside}, {"refusal", row.refusal}});
     }
     return kept(out, {{"columns", columns}, {"rows", rows}, {"csv", csv}});
 }

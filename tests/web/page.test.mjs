@@ -278,13 +278,36 @@ test('a sweep of the velocity gives the worked example on its way and a CSV of i
   const lines = csv.trim().split('\r\n');
   assert.equal(lines.length, 4);
   const csvHead = lines[0].split(',');
-  assert.equal(csvHead[0], 'Velocity');
-  near(lines[2].split(',')[csvHead.indexOf('Hilpert h')], 88.823494, 0.003);
+  // The sweep window's own file: the same columns as the table, with the ranges and refusals.
+  assert.deepEqual(csvHead.filter((h) => !h.endsWith('outside_range') && h !== 'error'), head.slice(0, -1));
+  assert.equal(csvHead[0], 'Velocity (m/s)');
+  near(lines[2].split(',')[csvHead.indexOf('Hilpert h (W/(m²·K))')], 88.823494, 0.003);
   // Steps that are no whole number are refused beside the form.
   await page.click('#sweep-steps', { clickCount: 3 });
   await page.keyboard.type('2.5');
   await page.keyboard.press('Enter');
   assert.match(await page.$eval('#sweep-message', (m) => m.textContent), /whole number of steps/);
+  await page.close();
+});
+
+test('a sweep takes its ends in the unit of the input and shows h in the unit chosen for it', async () => {
+  // The textbook cylinder with its velocity in ft/s (32.8084 ft/s = 10 m/s) and h shown in US units.
+  const page = await open(textbook.replace('velocity=10m/s', 'velocity=32.8084ft/s'));
+  await pick(page, '#sweep-input', 'Velocity');
+  assert.equal(await page.$eval('#sweep-start-label', (l) => l.textContent), 'From (ft/s)');
+  await pick(page, '#shown-h', 'Btu/(h·ft²·°F)');
+  for (const [id, text] of [['sweep-start', '3.28084'], ['sweep-end', '328.084'], ['sweep-steps', '3']]) {
+    await page.click(`#${id}`, { clickCount: 3 });
+    await page.keyboard.type(text);
+  }
+  await page.focus('#sweep-steps');
+  await page.keyboard.press('Enter');
+  const head = await page.$$eval('#sweep thead th', (hs) => hs.map((h) => h.textContent));
+  const rows = await page.$$eval('#sweep tbody tr', (rs) => rs.map((r) => [...r.cells].map((c) => c.textContent)));
+  assert.equal(head[0], 'Velocity (ft/s)');
+  assert.deepEqual(rows.map((r) => r[0]), ['3.28084', '32.8084', '328.084']);
+  // 88.8235 W/(m²·K) at 10 m/s is 15.643 Btu/(h·ft²·°F) (1 Btu/(h·ft²·°F) = 5.678263 W/(m²·K)).
+  near(rows[1][head.indexOf('Hilpert h (Btu/(h·ft²·°F))')], 88.823494 / 5.678263, 0.003);
   await page.close();
 });
 
