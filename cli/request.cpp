@@ -28,38 +28,6 @@ Fault invalid(std::string message)
     return Fault{Fault::Kind::Invalid, std::move(message)};
 }
 
-// Where a key of a case file lives in it.
-std::string_view caseFileKey(Key key)
-{
-    switch (key) {
-    case Key::Geometry: return "case.geometry";
-    case Key::Heat: return "case.heat";
-    case Key::Flow: return "case.flow";
-    case Key::FluidType: return "case.fluid_type";
-    case Key::Sphere: return "case.sphere";
-    case Key::Fluid: return "fluid";
-    case Key::Velocity: return "inputs.velocity.text";
-    case Key::Length: return "inputs.length.text";
-    case Key::X: return "inputs.x.text";
-    case Key::Xi: return "inputs.xi.text";
-    case Key::TInf: return "inputs.t_inf.text";
-    case Key::TSurface: return "inputs.t_surface.text";
-    case Key::Pressure: return "inputs.pressure.text";
-    case Key::HeatFlux: return "inputs.heat_flux.text";
-    case Key::Density: return "custom.film.density";
-    case Key::Viscosity: return "custom.film.viscosity";
-    case Key::Conductivity: return "custom.film.conductivity";
-    case Key::SpecificHeat: return "custom.film.specific_heat";
-    case Key::DensityInf: return "custom.free_stream.density";
-    case Key::ViscosityInf: return "custom.free_stream.viscosity";
-    case Key::ConductivityInf: return "custom.free_stream.conductivity";
-    case Key::SpecificHeatInf: return "custom.free_stream.specific_heat";
-    case Key::SurfacePrandtl: return "custom.surface_prandtl";
-    case Key::SurfaceViscosity: return "custom.surface_viscosity";
-    default: return {};
-    }
-}
-
 // A fluid of one's own: each option's field in the problem.
 struct PropertyKey {
     Key key;
@@ -452,6 +420,37 @@ std::optional<Fault> Reader::build(Request &request) const
 }
 
 } // namespace
+
+std::string_view caseFileKey(Key key)
+{
+    switch (key) {
+    case Key::Geometry: return "case.geometry";
+    case Key::Heat: return "case.heat";
+    case Key::Flow: return "case.flow";
+    case Key::FluidType: return "case.fluid_type";
+    case Key::Sphere: return "case.sphere";
+    case Key::Fluid: return "fluid";
+    case Key::Velocity: return "inputs.velocity.text";
+    case Key::Length: return "inputs.length.text";
+    case Key::X: return "inputs.x.text";
+    case Key::Xi: return "inputs.xi.text";
+    case Key::TInf: return "inputs.t_inf.text";
+    case Key::TSurface: return "inputs.t_surface.text";
+    case Key::Pressure: return "inputs.pressure.text";
+    case Key::HeatFlux: return "inputs.heat_flux.text";
+    case Key::Density: return "custom.film.density";
+    case Key::Viscosity: return "custom.film.viscosity";
+    case Key::Conductivity: return "custom.film.conductivity";
+    case Key::SpecificHeat: return "custom.film.specific_heat";
+    case Key::DensityInf: return "custom.free_stream.density";
+    case Key::ViscosityInf: return "custom.free_stream.viscosity";
+    case Key::ConductivityInf: return "custom.free_stream.conductivity";
+    case Key::SpecificHeatInf: return "custom.free_stream.specific_heat";
+    case Key::SurfacePrandtl: return "custom.surface_prandtl";
+    case Key::SurfaceViscosity: return "custom.surface_viscosity";
+    default: return {};
+    }
+}
 
 bool isPhysical(Key k)
 {

@@ -64,6 +64,9 @@ bool isPhysical(Key key);
 
 std::optional<Key> keyNamed(std::string_view name);
 std::string optionName(Key key); // "--fluid-type"
+// Where a key lives in a case file ("inputs.velocity.text", "custom.film.density"); empty for the
+// dimensionless inputs, which case files do not hold.
+std::string_view caseFileKey(Key key);
 
 // The texts given, per option; nothing for an option not given (an empty batch cell).
 using Given = std::array<std::optional<std::string_view>, keyCount>;

@@ -417,17 +417,41 @@
   }
 
   // ---- case files, as the desktop window writes them ----
-  const caseInputs = ['velocity', 'length', 't_inf', 't_surface', 'pressure', 'x', 'xi', 'heat_flux'];
+  // Each option's place in a file comes from the engine ("inputs.velocity.text",
+  // "custom.film.density"); a typed input keeps its text and unit, a fluid of one's own its
+  // properties as SI texts.
+  const placeOf = (key) => catalog.case_keys[key];
+  function setPath(object, path, value) {
+    const parts = path.split('.');
+    let o = object;
+    for (const p of parts.slice(0, -1)) o = o[p] = o[p] || {};
+    o[parts[parts.length - 1]] = value;
+  }
+  const getPath = (object, path) => path.split('.').reduce((o, p) => (o === undefined || o === null ? undefined : o[p]), object);
+  const siUnit = (key) => catalog.units[inputs[key].quantity].si;
+
   function saveCase() {
-    if (state.texts.fluid === 'custom') {
-      $('case-message').textContent = 'A fluid of one\'s own is saved by the desktop window only, for now.';
-      return null;
-    }
     const f = form();
     const file = { format: 'nusselt-case', version: 1, case: {}, fluid: state.texts.fluid || 'air', inputs: {} };
     for (const c of f.choices) if (c.asked && c.chosen) file.case[c.key] = c.chosen;
-    for (const key of f.inputs.physical)
-      if (caseInputs.includes(key)) file.inputs[key] = { text: state.texts[key] || '', unit: unitOf(key) };
+    // The inputs of the case, and every property typed for a fluid of one's own (the desktop
+    // window keeps those the case does not take, too).
+    const custom = file.fluid === 'custom'
+      ? Object.keys(catalog.case_keys).filter((k) => placeOf(k).startsWith('custom.') && state.texts[k] !== undefined) : [];
+    for (const key of [...new Set([...f.inputs.physical, ...custom])]) {
+      const path = placeOf(key);
+      if (!path || key === 'fluid' || path.startsWith('custom.') && file.fluid !== 'custom') continue;
+      const text = state.texts[key] || '';
+      if (path.endsWith('.text')) {
+        setPath(file, path.slice(0, -'.text'.length), { text, unit: unitOf(key) });
+      } else if (!inputs[key].quantity || unitOf(key) === siUnit(key) || text.trim() === '') {
+        setPath(file, path, text);
+      } else {
+        // A property typed in another unit is kept in SI, as the desktop window keeps it.
+        const si = JSON.parse(call('split', inputs[key].quantity, text + unitOf(key))).si;
+        setPath(file, path, si === null || si === undefined ? text : String(si));
+      }
+    }
     const written = JSON.parse(call('caseFile', JSON.stringify(file)));
     if (written.error) {
       $('case-message').textContent = written.error;
@@ -450,17 +474,23 @@
       return;
     }
     const file = JSON.parse(read.file);
-    if (file.fluid === 'custom') {
-      $('case-message').textContent = 'A fluid of one\'s own cannot be entered on this page yet; open this case in the desktop window.';
-      return;
-    }
     state.mode = 'physical';
     state.choices = { ...file.case };
     state.texts = { fluid: file.fluid || 'air' };
     state.units = {};
-    for (const [key, v] of Object.entries(file.inputs || {})) {
-      state.texts[key] = v.text;
-      if (v.unit) state.units[key] = v.unit;
+    for (const [key, path] of Object.entries(catalog.case_keys)) {
+      if (key === 'fluid' || !inputs[key] || !path.startsWith('inputs.') && !path.startsWith('custom.')) continue;
+      if (path.endsWith('.text')) {
+        const v = getPath(file, path.slice(0, -'.text'.length));
+        if (!v) continue;
+        state.texts[key] = v.text;
+        if (v.unit) state.units[key] = v.unit;
+      } else {
+        const v = getPath(file, path);
+        if (typeof v !== 'string') continue;
+        state.texts[key] = v;
+        if (inputs[key].quantity) state.units[key] = siUnit(key);
+      }
     }
     syncRadios();
     buildForm();

@@ -160,14 +160,17 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_calculate(const char *lines)
 }
 
 // What the page needs to know once: the option names, each quantity's units (the SI and US ones
-// named), and which option each message field belongs to.
+// named), which option each message field belongs to, and where each option lives in a case file.
 EMSCRIPTEN_KEEPALIVE const char *nusselt_catalog()
 {
     static std::string out;
     json j;
     j["options"] = json::array();
-    for (std::string_view name : keyNames)
-        j["options"].push_back(name);
+    for (std::size_t k = 0; k < keyCount; ++k) {
+        j["options"].push_back(keyNames[k]);
+        if (const std::string_view path = caseFileKey(static_cast<Key>(k)); !path.empty())
+            j["case_keys"][std::string(keyNames[k])] = path;
+    }
     for (const auto &[name, q] : quantities) {
         json units = json::array();
         for (const physics::Unit &u : physics::unitsOf(q))

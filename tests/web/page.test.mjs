@@ -348,6 +348,33 @@ test('a case file of the desktop window opens, and the page saves its case as on
   rmSync(dir, { recursive: true });
 });
 
+test('a case file with a fluid of one\'s own opens as the desktop window saved it and is saved back the same', async () => {
+  const dir = mkdtempSync(path.join(tmpdir(), 'nusselt-web-'));
+  const file = path.join(top, 'tests/cli_corpus/cases/sphere_custom.json');
+  const page = await open();
+  await (await page.$('#open-case')).uploadFile(file);
+  await page.waitForFunction(() => document.querySelector('#input-surface_viscosity')?.value === '2.08e-5');
+  // The same numbers as nusselt calculate --case on the same file.
+  const native = JSON.parse(spawnSync(nusselt, ['calculate', '--case', file, '--format', 'json'], { encoding: 'utf8' }).stdout);
+  const whitaker = (await results(page)).rows['Whitaker average'];
+  near(whitaker.Nu, native.results[0].nusselt, 1e-5);
+  near(whitaker.h, native.results[0].h, 1e-5);
+
+  const downloads = path.join(dir, 'downloads');
+  const cdp = await browser.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+  await page.click('#save-case');
+  const saved = path.join(downloads, 'sphere.json');
+  const deadline = Date.now() + 10000;
+  while (!existsSync(saved) && Date.now() < deadline) await new Promise((r) => setTimeout(r, 50));
+  const written = JSON.parse(readFileSync(saved, 'utf8'));
+  assert.equal(written.fluid, 'custom');
+  assert.deepEqual(written.custom, JSON.parse(readFileSync(file, 'utf8')).custom);
+  assert.deepEqual(written.inputs.length, { text: '0.5', unit: 'in' });
+  await page.close();
+  rmSync(dir, { recursive: true });
+});
+
 test('labelled, keyboard-operable, and readable on a phone and at 200 % zoom', async () => {
   const page = await open(textbook);
   const unlabelled = await page.$$eval('input, select, button', (es) =>
