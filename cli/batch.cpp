@@ -120,7 +120,7 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
     if (physicalColumns) {
         put("h_local");
         put("h_average");
-        for (std::string_view name : {"reynolds", "prandtl", "film_temperature_K"})
+        for (std::string_view name : {"reynolds", "prandtl", "film_temperature_K", "grashof", "richardson"})
             put(name);
         for (const TermColumns &c : termColumns()) {
             put(c.slug + "_nu");
@@ -197,6 +197,8 @@ BatchStatus runBatch(std::FILE *in, std::FILE *out)
             number(e.reynolds);
             number(e.prandtl);
             number(e.filmTemperature);
+            number(e.grashof);
+            number(e.richardson);
             for (const TermColumns &c : termColumns()) {
                 const auto r = std::find_if(e.results.begin(), e.results.end(), [&c](const physics::Result &x) {
                     return x.term.correlation == c.term.correlation && x.term.kind == c.term.kind;

@@ -260,6 +260,14 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
         j["prandtl_surface"] = *e.prandtlSurface;
     if (e.viscosityRatio)
         j["viscosity_ratio"] = *e.viscosityRatio;
+    j["grashof"] = number(e.grashof);
+    j["richardson"] = number(e.richardson);
+    if (e.freeConvection)
+        j["free_convection"] = {{"correlation", e.freeConvection->name},
+                                {"rayleigh", e.freeConvection->rayleigh},
+                                {"prandtl", e.freeConvection->prandtl},
+                                {"nusselt", e.freeConvection->nusselt},
+                                {"outside_range", e.freeConvection->outsideRange}};
     Json &properties = j["properties"] = Json::object();
     using Used = std::optional<physics::PropertiesUsed>;
     for (const auto &[key, used] : {std::pair<const char *, const Used *>{"film", &e.film},
@@ -283,6 +291,8 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
             row["heat_rate"] = number(r.heatRate);
             row["heat_rate_unit"] = rateUnit(r.rateKind);
         }
+        if (e.freeConvection && r.term.kind == Kind::Average)
+            row["combined_nusselt_estimate"] = number(r.combinedNusselt);
         rows.push_back(std::move(row));
     }
     appendJson(out, j);
@@ -335,6 +345,18 @@ void writeText(std::string &out, const Request &request, const Answer &a)
         padded(out, "Prandtl #", 19);
         out += shownOr(e.prandtl);
         out += '\n';
+        padded(out, "Grashof #", 19);
+        out += e.grashof ? shown(*e.grashof) : "- " + e.buoyancyNote;
+        out += '\n';
+        padded(out, "Richardson #", 19);
+        out += shownOr(e.richardson);
+        out += '\n';
+        if (e.freeConvection) {
+            padded(out, "Free convection", 19);
+            out += shown(e.freeConvection->nusselt) + " " + std::string(e.freeConvection->name) + ", Ra = "
+                + shown(e.freeConvection->rayleigh);
+            out += '\n';
+        }
         out += "\n";
         // The uniform-flux plate answers with the surface excess temperature its flux needs.
         const bool flux = physics::takesHeatFlux(request.problem.selection);
@@ -342,6 +364,8 @@ void writeText(std::string &out, const Request &request, const Answer &a)
             {"Correlation", "Kind", "Nu", "h W/(m²·K)", "q'' W/m²", "q"}};
         if (flux)
             table.front().insert(table.front().begin() + 5, "Ts - T∞ K");
+        if (e.freeConvection)
+            table.front().insert(table.front().begin() + 3, "Nu mixed*");
         for (const physics::Result &r : e.results) {
             std::string rate;
             if (r.rateKind != physics::RateKind::None && r.heatRate)
@@ -351,10 +375,17 @@ void writeText(std::string &out, const Request &request, const Answer &a)
                              shownOr(r.heatFlux), rate});
             if (flux)
                 table.back().insert(table.back().begin() + 5, shownOr(r.temperatureDifference));
+            if (e.freeConvection)
+                table.back().insert(table.back().begin() + 3, shownOr(r.combinedNusselt, ""));
             for (const std::string &s : r.outsideRange)
                 notes.push_back(std::string(r.name) + ": " + s);
         }
         appendTable(out, table);
+        if (e.freeConvection) {
+            out += "* (Nu⁴ + Nu_free⁴)^¼ with buoyancy across the flow: an estimate\n";
+            for (const std::string &sentence : e.freeConvection->outsideRange)
+                notes.push_back(std::string(e.freeConvection->name) + ": " + sentence);
+        }
     }
     if (!notes.empty()) {
         out += "\nOutside the published ranges:\n";

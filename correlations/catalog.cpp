@@ -1,6 +1,7 @@
 #include "catalog.h"
 
 #include "correlations.h"
+#include "freeconvection.h"
 
 #include <algorithm>
 #include <cmath>
@@ -280,7 +281,19 @@ std::vector<std::string> outsideRange(Correlation c, const Point &p)
     if (p.mach > incompressibleMachMax)
         out.push_back("Ma = " + beyond(p.mach, incompressibleMachMax) + " above "
                       + roundedNumber(incompressibleMachMax) + ": compressible flow");
+    if (p.grashof > 0.0 && p.reynolds > 0.0) {
+        const double ri = p.grashof / (p.reynolds * p.reynolds);
+        if (std::isfinite(ri) && ri > forcedConvectionRichardsonMax)
+            out.push_back("Ri = " + beyond(ri, forcedConvectionRichardsonMax) + " above "
+                          + roundedNumber(forcedConvectionRichardsonMax) + ": mixed convection");
+    }
     return out;
+}
+
+void appendOutside(std::vector<std::string> &out, std::string_view symbol, double value, double lo,
+                   double hi, std::string_view name)
+{
+    check(out, symbol, value, lo, hi, name);
 }
 
 std::string roundedNumber(double v, int digits)

@@ -74,6 +74,7 @@ struct Point {
     double distance = 0.0;
     double heatStart = 0.0;
     double mach = 0.0;           // V/a of a gas at T_inf; 0 when unknown or for a liquid
+    double grashof = 0.0;        // of the physical case (freeconvection.h); 0 when unknown
 };
 
 // The point the calculator evaluates for the given field readings (missing readings read 0).
@@ -121,8 +122,14 @@ ValidityRange rangeOf(Correlation correlation);
 
 // The bounds the point violates, each as a sentence that says which and by how much, e.g.
 // "Re = 9.1·10⁴ above the Whitaker range 3.5 to 7.6·10⁴", and last a compressible flow
-// ("Ma = 1.15 above 0.3: compressible flow"). Empty inside the range.
+// ("Ma = 1.15 above 0.3: compressible flow"), then free convection that is not negligible, with
+// Ri = Gr / Re^2 at the point's Re ("Ri = 0.8 above 0.1: mixed convection"). Empty inside the range.
 std::vector<std::string> outsideRange(Correlation correlation, const Point &point);
+
+// Appends the sentence for a value outside lo..hi of a correlation's range, if it is
+// ("Ra = 2·10¹² above the Churchill-Chu range ≤ 10¹²").
+void appendOutside(std::vector<std::string> &out, std::string_view symbol, double value, double lo,
+                   double hi, std::string_view name);
 
 // A number for people: up to three (or `digits`) significant digits, powers of ten as ·10ⁿ
 // ("9.1·10⁴", "0.71").

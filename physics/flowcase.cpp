@@ -1,5 +1,6 @@
 #include "flowcase.h"
 
+#include "buoyancy.h"
 #include "flowinputs.h"
 
 #include <algorithm>
@@ -233,6 +234,10 @@ Result resultOf(const Term &term, const Problem &p, const Evaluation &e, const I
     r.point.reynolds = r.reynolds;
     r.point.prandtl = r.prandtl;
     r.point.mach = e.mach.value_or(0.0);
+    // Gr with this correlation's own viscosity, Ri Re^2: Ri = g beta dT L / V^2 does not depend on
+    // the viscosity, so every correlation's sentence quotes the case's Ri.
+    if (e.richardson)
+        r.point.grashof = *e.richardson * r.reynolds * r.reynolds;
     r.nusselt = nusseltAt(term, r.point);
     r.outsideRange = outsideRange(term.correlation, r.point);
     if (!r.nusselt)
@@ -392,8 +397,10 @@ Evaluation evaluate(const Problem &p)
         in.heatStart = p.heatStart;
     }
     e.noHeatFlow = flux ? *p.heatFlux == 0.0 : *p.surfaceTemperature == *p.freeStreamTemperature;
+    addGrashof(p, e);
     for (const Term &term : termsOf(sel, *e.prandtl))
         e.results.push_back(resultOf(term, p, e, in));
+    addFreeConvection(p, e);
     e.calculatorInputs = in;
     e.calculatorOutcome = calculate(sel, in);
     return e;

@@ -14,6 +14,7 @@
 
 #include "catalog.h"
 #include "engine.h"
+#include "freeconvection.h"
 #include "properties.h"
 #include "units.h"
 
@@ -135,6 +136,9 @@ struct Result {
     std::optional<double> temperatureDifference;   // K
     RateKind rateKind = RateKind::None;
     std::vector<std::string> outsideRange;
+    // Average results of the cylinder and the sphere: (Nu^4 + Nu_free^4)^1/4 for buoyancy across
+    // the flow, an estimate (buoyancy.h).
+    std::optional<double> combinedNusselt;
 };
 
 struct Evaluation {
@@ -150,6 +154,12 @@ struct Evaluation {
     std::optional<double> prandtl;        // likewise
     std::optional<double> prandtlSurface; // cylinder
     std::optional<double> viscosityRatio; // regular sphere, mu_inf / mu_s
+    // Buoyancy (buoyancy.h), once the case is answered: Gr at the film temperature with |Ts - T_inf|
+    // and the length L or D, and Ri = Gr / Re^2; when the fluid cannot tell Gr, buoyancyNote says why.
+    std::optional<double> grashof;
+    std::optional<double> richardson;
+    std::string buoyancyNote;
+    std::optional<FreeConvection> freeConvection; // cylinder and sphere
     std::vector<Result> results;
     // What "Use in Calculator" writes (the calculator's dimensionless inputs; its unheated
     // lengths in metres), and what the calculator then answers. Empty while any input is refused.

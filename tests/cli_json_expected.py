@@ -1,12 +1,35 @@
 #!/usr/bin/python3
 """Expected JSON answers of `nusselt calculate --format json` for a few physical problems, from the
 reference property formulations (python3-iapws: Lemmon et al. air, IAPWS-95 water) and the
-correlations as published. Prints C++ raw-string rows for tests/tst_cli_json.cpp."""
+correlations as published. Prints C++ raw-string rows for tests/tst_cli_json.cpp.
+
+Buoyancy: Gr = g beta |Ts - T_inf| L^3 / nu^2 at the film temperature, beta = 1/T_f for air and
+IAPWS-95's own isobaric expansion coefficient (alfav) for water; Ri = Gr / Re^2 with the film Re;
+free convection from Churchill & Chu (1975) and Churchill (1983) as published."""
 import json, math
 from iapws.humidAir import Air
 from iapws import IAPWS95
 
 P = 101325.0
+g = 9.80665
+
+def beta(fluid, T):
+    return 1 / T if fluid == "air" else IAPWS95(T=T, P=P / 1e6).alfav
+
+def grashof(fluid, f, Tf, dT, L):
+    return g * beta(fluid, Tf) * abs(dT) * L ** 3 / f["kinematic_viscosity"] ** 2
+
+def churchill_chu(ra, pr):
+    return (0.60 + 0.387 * ra ** (1 / 6) / (1 + (0.559 / pr) ** (9 / 16)) ** (8 / 27)) ** 2
+
+def churchill_sphere(ra, pr):
+    return 2 + 0.589 * ra ** 0.25 / (1 + (0.469 / pr) ** (9 / 16)) ** (4 / 9)
+
+def free(name, gr, pr, nu):
+    return {"correlation": name, "rayleigh": gr * pr, "prandtl": pr, "nusselt": nu, "outside_range": []}
+
+def combined(row, nu_free):
+    return dict(row, combined_nusselt_estimate=(row["nusselt"] ** 4 + nu_free ** 4) ** 0.25)
 
 def state(fluid, T):
     s = Air(T=T, P=P / 1e6) if fluid == "air" else IAPWS95(T=T, P=P / 1e6)
@@ -55,15 +78,18 @@ st = 1.15 * re_f ** .5 * f["prandtl"] ** (1 / 3)
 hi = hilpert(re_f, f["prandtl"]); cb = churchill_bernstein(re_f, f["prandtl"])
 zh = zhukauskas(re_i, i["prandtl"], s["prandtl"])
 hz = zh * i["thermal_conductivity"] / D
+gr = grashof("air", f, Tf, Ts - Ti, D)
+nf = churchill_chu(gr * f["prandtl"], f["prandtl"])
 cases.append(("cylinder in air", "--geometry cylinder --fluid air --velocity 10m/s --length 12.7mm --t-inf 26.2C --t-surface 128.4C --pressure 1atm", {
     "mode": "physical", "case": {"geometry": "cylinder"},
     "fields": {"nusselt": g6(st) + " at stagnation", "average_nusselt": g6(hi) + " Hilpert", "note": g6(cb) + " Churchill", "zhukauskas": g6(zhukauskas(re_f, f["prandtl"], s["prandtl"])) + " Zhukauskas"},
     "fluid": "air", "film_temperature_K": Tf, "mach": V / w, "reynolds": re_f, "prandtl": f["prandtl"],
-    "prandtl_surface": s["prandtl"],
+    "prandtl_surface": s["prandtl"], "grashof": gr, "richardson": gr / re_f ** 2,
+    "free_convection": free("Churchill-Chu", gr, f["prandtl"], nf),
     "properties": {"film": f, "free_stream": i, "surface": s},
-    "results": [film_row("Stagnation point", "local", st, False), film_row("Hilpert", "average", hi, True),
-                film_row("Churchill-Bernstein", "average", cb, True),
-                result("Zhukauskas", "average", zh, re_i, i["prandtl"], Ti, hz, hz * dT, hz * dT * math.pi * D, "W/m")]}))
+    "results": [film_row("Stagnation point", "local", st, False), combined(film_row("Hilpert", "average", hi, True), nf),
+                combined(film_row("Churchill-Bernstein", "average", cb, True), nf),
+                combined(result("Zhukauskas", "average", zh, re_i, i["prandtl"], Ti, hz, hz * dT, hz * dT * math.pi * D, "W/m"), nf)]}))
 
 # Sphere in air (Whitaker): everything at T_inf = 400 K, mu_s at Ts = 300 K; q = q'' pi D^2.
 V, D, Ti, Ts = 2.0, 0.01, 400.0, 300.0
@@ -71,13 +97,18 @@ i, w = state("air", Ti); s, _ = state("air", Ts)
 re = V * D / i["kinematic_viscosity"]; ratio = i["dynamic_viscosity"] / s["dynamic_viscosity"]
 nu = 2 + (0.4 * re ** .5 + 0.06 * re ** (2 / 3)) * i["prandtl"] ** 0.4 * ratio ** .25
 h = nu * i["thermal_conductivity"] / D
+f, _ = state("air", 350.0)
+gr = grashof("air", f, 350.0, Ts - Ti, D)
+nf = churchill_sphere(gr * f["prandtl"], f["prandtl"])
 cases.append(("sphere in air", "--geometry sphere --sphere regular --fluid air --velocity 2m/s --length 10mm --t-inf 400K --t-surface 300K", {
     "mode": "physical", "case": {"geometry": "sphere", "sphere": "regular"},
     "fields": {"nusselt": None, "average_nusselt": g6(nu), "note": None, "zhukauskas": None},
     "fluid": "air", "film_temperature_K": 350.0, "mach": V / w, "reynolds": re, "prandtl": i["prandtl"],
-    "viscosity_ratio": ratio, "properties": {"free_stream": i, "surface": s},
-    "results": [dict(result("Whitaker", "average", nu, re, i["prandtl"], Ti, h, h * (Ts - Ti), h * (Ts - Ti) * math.pi * D * D, "W"),
-                     outside_range=["Pr = %.3g below the Whitaker range 0.71 to 380" % i["prandtl"]])]}))
+    "viscosity_ratio": ratio, "grashof": gr, "richardson": gr / (V * D / f["kinematic_viscosity"]) ** 2,
+    "free_convection": free("Churchill (sphere)", gr, f["prandtl"], nf),
+    "properties": {"free_stream": i, "surface": s},
+    "results": [combined(dict(result("Whitaker", "average", nu, re, i["prandtl"], Ti, h, h * (Ts - Ti), h * (Ts - Ti) * math.pi * D * D, "W"),
+                              outside_range=["Pr = %.3g below the Whitaker range 0.71 to 380" % i["prandtl"]]), nf)]}))
 
 # Laminar plate in water, uniform temperature: film 313.15 K; q' = q'' L.
 V, L, Ti, Ts = 0.2, 0.5, 293.15, 333.15
@@ -86,13 +117,15 @@ f, _ = state("water", Tf)
 re = V * L / f["kinematic_viscosity"]; pr = f["prandtl"]
 loc = 0.332 * re ** .5 * pr ** (1 / 3); avg = 2 * loc
 hl = loc * f["thermal_conductivity"] / L; ha = avg * f["thermal_conductivity"] / L
+gr = grashof("water", f, Tf, Ts - Ti, L); ri = gr / re ** 2
+mixed = ["Ri = %.3g above 0.1: mixed convection" % ri]
 cases.append(("laminar plate in water", "--geometry plate --heat temperature --flow laminar --fluid-type regular --fluid water --velocity 0.2m/s --length 0.5m --t-inf 20C --t-surface 60C", {
     "mode": "physical", "case": {"geometry": "plate", "heat": "temperature", "flow": "laminar", "fluid_type": "regular"},
     "fields": {"nusselt": g6(loc), "average_nusselt": g6(avg), "note": "", "zhukauskas": None},
     "fluid": "water", "film_temperature_K": Tf, "mach": None, "reynolds": re, "prandtl": pr,
-    "properties": {"film": f},
-    "results": [result("Laminar plate", "local", loc, re, pr, Tf, hl, hl * 40),
-                result("Laminar plate", "average", avg, re, pr, Tf, ha, ha * 40, ha * 40 * L, "W/m")]}))
+    "grashof": gr, "richardson": ri, "properties": {"film": f},
+    "results": [dict(result("Laminar plate", "local", loc, re, pr, Tf, hl, hl * 40), outside_range=mixed),
+                dict(result("Laminar plate", "average", avg, re, pr, Tf, ha, ha * 40, ha * 40 * L, "W/m"), outside_range=mixed)]}))
 
 # Unheated starting length in air, x = L: local h = Nu_x k / x; q' over the heated L - xi.
 V, L, x, xi, Ti, Ts = 5.0, 1.0, 1.0, 0.2, 293.15, 333.15
@@ -106,9 +139,10 @@ cases.append(("unheated start at x = L", "--geometry plate --heat unheated --flo
     "mode": "physical", "case": {"geometry": "plate", "heat": "unheated", "flow": "laminar"},
     "fields": {"nusselt": g6(loc), "average_nusselt": g6(avg), "note": "", "zhukauskas": None},
     "fluid": "air", "film_temperature_K": Tf, "mach": V / w, "reynolds": re, "prandtl": pr,
+    "grashof": grashof("air", f, Tf, Ts - Ti, L), "richardson": grashof("air", f, Tf, Ts - Ti, L) / re ** 2,
     "properties": {"film": f},
     "results": [result("Laminar, unheated start", "local", loc, re, pr, Tf, hl, hl * 40),
                 result("Laminar, unheated start", "average", avg, re, pr, Tf, ha, ha * 40, ha * 40 * (L - xi), "W/m")]}))
 
 for name, args, expected in cases:
-    print('    {"%s",\n     "%s",\n     R"(%s)"},' % (name, args, json.dumps(expected, separators=(",", ":"))))
+    print('    {"%s",\n     "%s",\n     R"j(%s)j"},' % (name, args, json.dumps(expected, separators=(",", ":"))))

@@ -114,9 +114,12 @@ void TestFlowCase::workedExamples_data()
     QTest::newRow("cylinder Zhukauskas at T_inf") << 0 << "Zhukauskas" << average << 8094.8777 << 50.756979 << 105.25551 << 429.19 << QString();
     // Sphere of 10 mm in water at 0.5 m/s, 20 °C, surface 60 °C: Whitaker at T_inf, mu_s at T_s.
     QTest::newRow("sphere Whitaker") << 1 << "Whitaker" << average << 4983.0820 << 122.67155 << 7335.9102 << 92.185766 << QString();
-    // Plate of 0.5 m in air at 2 m/s, 20 °C, surface 60 °C: laminar, film properties.
-    QTest::newRow("plate local") << 2 << "Laminar plate" << local << 58827.848 << 71.684344 << 3.9217465 << 0.0 << QString();
-    QTest::newRow("plate average") << 2 << "Laminar plate" << average << 58827.848 << 143.36869 << 7.8434930 << 156.86986 << QString();
+    // Plate of 0.5 m in air at 2 m/s, 20 °C, surface 60 °C: laminar, film properties. So slow a
+    // flow along so long a plate is mixed convection: Ri = g (1/T_f) dT L / V^2
+    // = 9.80665 / 313.15 * 40 * 0.5 / 2^2 = 0.1566.
+    const QString mixed = "Ri = 0.157 above 0.1: mixed convection";
+    QTest::newRow("plate local") << 2 << "Laminar plate" << local << 58827.848 << 71.684344 << 3.9217465 << 0.0 << mixed;
+    QTest::newRow("plate average") << 2 << "Laminar plate" << average << 58827.848 << 143.36869 << 7.8434930 << 156.86986 << mixed;
     // Water drop of 2 mm falling at 3 m/s through air at 25 °C, surface 15 °C (it is heated).
     QTest::newRow("drop Ranz-Marshall") << 3 << "Ranz-Marshall" << average << 396.98883 << 12.654730 << 163.71321 << -0.0205727
         << "Re = 397 above the Ranz-Marshall range ≤ 200";

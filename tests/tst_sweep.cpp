@@ -103,11 +103,14 @@ void SweepTest::physicalSweepSaysWhyExactly()
     QCOMPARE(t.size(), std::size_t(5));
     const QStringList expectedRefusals{"Velocity must be greater than zero", "Velocity must be greater than zero",
                                        "", "", ""};
+    const QString ri = "Ri = 1.45·10⁵ above 0.1: mixed convection";
     const QList<QStringList> outside[] = {
         {{}, {}, {}, {}},
         {{}, {}, {}, {}},
-        // Re_f = 0.306, Re∞ = 0.405.
-        {{}, {"Re = 0.306 below the Hilpert range 0.4 to 4·10⁵"}, {}, {"Re = 0.405 below the Zhukauskas range 1 to 10⁶"}},
+        // Re_f = 0.306, Re∞ = 0.405; so slow a flow is free convection: Ri = g (1/T_f) dT D / V^2
+        // = 9.80665 / 350.45 * 102.2 * 0.0127 / 0.0005^2 = 1.45·10⁵.
+        {{ri}, {"Re = 0.306 below the Hilpert range 0.4 to 4·10⁵", ri}, {ri},
+         {"Re = 0.405 below the Zhukauskas range 1 to 10⁶", ri}},
         {{}, {}, {}, {}},
         // Ma = 500 / 346.94 = 1.44: every correlation assumes an incompressible flow.
         {{"Ma = 1.44 above 0.3: compressible flow"}, {"Ma = 1.44 above 0.3: compressible flow"},

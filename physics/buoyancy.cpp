@@ -1,0 +1,145 @@
+#include "buoyancy.h"
+
+#include "flowinputs.h"
+#include "freeconvection.h"
+
+#include <cmath>
+
+namespace nusselt::physics {
+namespace {
+
+// What buoyancy needs from the fluid at the film temperature.
+struct FilmFacts {
+    double kinematicViscosity; // m²/s
+    double beta;               // 1/K, its magnitude
+    double prandtl;
+};
+
+double surfaceTemperatureOf(const Problem &p, const Evaluation &e)
+{
+    return takesHeatFlux(p.selection) ? *e.surfaceTemperature : *p.surfaceTemperature;
+}
+
+// A typed fluid tells beta only through its two densities: -(1/rho_f) (rho_f - rho_inf) / (T_f - T_inf).
+// With Ts = T_inf there is no temperature difference and Gr is 0 whatever beta is.
+std::optional<FilmFacts> typedFacts(const Problem &p, const Evaluation &e, std::string &why)
+{
+    if (!e.film) {
+        why = "No Grashof number: it needs the properties at T_f, which this case does not take";
+        return std::nullopt;
+    }
+    const State &film = e.film->state;
+    const double dT = *e.filmTemperature - *p.freeStreamTemperature;
+    FilmFacts f{film.kinematicViscosity, 0.0, film.prandtl};
+    if (dT == 0.0)
+        return f;
+    const std::optional<double> &rhoInf = p.custom.freeStream.density;
+    if (!rhoInf || !(*rhoInf > 0.0) || !std::isfinite(*rhoInf)) {
+        why = "No Grashof number: a fluid of one's own needs its density at T∞ as well as at T_f";
+        return std::nullopt;
+    }
+    f.beta = std::abs((film.density - *rhoInf) / (dT * film.density));
+    return f;
+}
+
+std::optional<FilmFacts> filmFacts(const Problem &p, const Evaluation &e, std::string &why)
+{
+    if (p.fluid == FluidChoice::Custom)
+        return typedFacts(p, e, why);
+    const double tf = *e.filmTemperature;
+    const Fluid fluid = fluidOf(p);
+    State film;
+    if (e.film) {
+        film = e.film->state;
+    } else {
+        const PropertyResult r = properties(fluid, tf, *p.pressure);
+        if (!r.ok()) {
+            why = "No Grashof number: the fluid has no properties at the film temperature";
+            return std::nullopt;
+        }
+        film = r.state;
+    }
+    const std::optional<double> beta = expansionCoefficient(fluid, tf, *p.pressure);
+    if (!beta) {
+        why = "No Grashof number: the fluid has no properties at the film temperature";
+        return std::nullopt;
+    }
+    return FilmFacts{film.kinematicViscosity, std::abs(*beta), film.prandtl};
+}
+
+} // namespace
+
+bool isGas(Fluid fluid)
+{
+    switch (fluid) {
+    case Fluid::Air:
+        return true;
+    case Fluid::Water:
+        return false;
+    }
+    return false;
+}
+
+std::optional<double> expansionCoefficient(Fluid fluid, double t, double pressure)
+{
+    const PropertyResult at = properties(fluid, t, pressure);
+    if (!at.ok() || !(t > 0.0))
+        return std::nullopt;
+    if (isGas(fluid))
+        return 1.0 / t;
+    // The tables are cubics between nodes 1 K apart: a difference over 1 K follows the
+    // formulation's slope to well within its own 0.006 %-level accuracy, and never leaves the
+    // liquid (one-sided at the triple point and at boiling).
+    PropertyResult lo = properties(fluid, t - expansionStep, pressure);
+    PropertyResult hi = properties(fluid, t + expansionStep, pressure);
+    double tLo = t - expansionStep, tHi = t + expansionStep;
+    if (!lo.ok()) {
+        lo = at;
+        tLo = t;
+    }
+    if (!hi.ok()) {
+        hi = at;
+        tHi = t;
+    }
+    if (!(tHi > tLo))
+        return std::nullopt;
+    return -(hi.state.density - lo.state.density) / ((tHi - tLo) * at.state.density);
+}
+
+void addGrashof(const Problem &p, Evaluation &e)
+{
+    if (!e.filmTemperature || !p.length || !p.velocity)
+        return;
+    const std::optional<FilmFacts> f = filmFacts(p, e, e.buoyancyNote);
+    if (!f)
+        return;
+    const double dT = std::abs(surfaceTemperatureOf(p, e) - *p.freeStreamTemperature);
+    const double length = *p.length;
+    const double nu = f->kinematicViscosity;
+    e.grashof = standardGravity * f->beta * dT * length * length * length / (nu * nu);
+    // Re with the same film viscosity (the regular sphere's own Re is at T_inf).
+    const double reynolds = *p.velocity * length / nu;
+    if (reynolds > 0.0)
+        e.richardson = *e.grashof / (reynolds * reynolds);
+}
+
+void addFreeConvection(const Problem &p, Evaluation &e)
+{
+    const Selection &s = p.selection;
+    if (!e.grashof || !(s.isCylinder() || s.isSphere()))
+        return;
+    std::string why;
+    const std::optional<FilmFacts> f = filmFacts(p, e, why);
+    if (!f)
+        return;
+    const FreeBody body = s.isCylinder() ? FreeBody::Cylinder : FreeBody::Sphere;
+    const FreeConvection free = freeConvection(body, *e.grashof * f->prandtl, f->prandtl);
+    if (!std::isfinite(free.nusselt))
+        return;
+    for (Result &r : e.results)
+        if (r.term.kind == Kind::Average && r.nusselt)
+            r.combinedNusselt = combinedNusselt(*r.nusselt, free.nusselt);
+    e.freeConvection = free;
+}
+
+} // namespace nusselt::physics
