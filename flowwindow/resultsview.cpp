@@ -1,5 +1,6 @@
 #include "resultsview.h"
 
+#include "buoyancyview.h"
 #include "fieldtext.h"
 #include "typedinput.h"
 
@@ -65,7 +66,7 @@ QString propertyCaption(const PropertyRow &row, physics::UnitSystem system)
 }
 
 enum ResultColumn {
-    ColName, ColKind, ColReference, ColRe, ColPr, ColNu, ColH, ColFlux, ColExcess, ColRate, ColRange, ColCount
+    ColName, ColKind, ColReference, ColRe, ColPr, ColNu, ColH, ColFlux, ColExcess, ColRate, ColMixed, ColRange, ColCount
 };
 
 // A right-aligned number that sorts by its value.
@@ -89,6 +90,7 @@ void showSummary(Ui_FlowConditions &ui, const Selection &selection, const physic
     ui.ViscosityRatioValue->setText(numberText(e.viscosityRatio, 5));
     ui.SummaryForm->setRowVisible(ui.PrandtlSurfaceValue, selection.isCylinder());
     ui.SummaryForm->setRowVisible(ui.ViscosityRatioValue, selection.isRegularSphere());
+    showBuoyancy(ui, selection, e);
 }
 
 void showProperties(Ui_FlowConditions &ui, const Selection &selection, const physics::Evaluation &e,
@@ -142,6 +144,7 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
         QStringLiteral("q″ (%1)").arg(fromView(units.heatFlux.symbol)),
         QStringLiteral("Ts − T∞ (%1)").arg(fromView(physics::differenceUnitOf(units.temperature).symbol)),
         QStringLiteral("%1 (%2)").arg(total ? QStringLiteral("q") : QStringLiteral("q′"), fromView(units.heatRate.symbol)),
+        tr("Mixed-convection Nu (estimate)"),
         tr("Validity range")});
     table->setRowCount(static_cast<int>(e.results.size()));
 
@@ -162,6 +165,7 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
         table->setItem(r, ColRe, numberItem(res.reynolds, 6));
         table->setItem(r, ColPr, numberItem(res.prandtl, 5));
         table->setItem(r, ColNu, numberItem(res.nusselt, 6));
+        table->setItem(r, ColMixed, numberItem(res.combinedNusselt, 6));
         table->setItem(r, ColH, numberItem(in(res.heatTransferCoefficient, units.heatTransferCoefficient), 6));
         table->setItem(r, ColFlux, numberItem(in(res.heatFlux, units.heatFlux), 6));
         table->setItem(r, ColExcess, numberItem(in(res.temperatureDifference, physics::differenceUnitOf(units.temperature)), 6));
@@ -185,6 +189,11 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
     }
     // Ts − T∞ is a result only where the heat flux is the input (the uniform-flux plate).
     table->setColumnHidden(ColExcess, !physics::takesHeatFlux(selection));
+    // (Nu⁴ + Nu_free⁴)^¼ for buoyancy across the flow: the cylinder and the sphere.
+    table->setColumnHidden(ColMixed, !(selection.isCylinder() || selection.isSphere()));
+    if (QTableWidgetItem *header = table->horizontalHeaderItem(ColMixed))
+        header->setToolTip(tr("(Nu⁴ + Nu_free⁴)^¼ with the free-convection Nu above, for buoyancy across the "
+                              "flow: an estimate"));
     // Sized once per update: a ResizeToContents header would measure every column at every item.
     table->resizeColumnsToContents();
     table->resizeRowsToContents();
