@@ -346,7 +346,7 @@ void writeText(std::string &out, const Request &request, const Answer &a)
         out += shownOr(e.prandtl);
         out += '\n';
         padded(out, "Grashof #", 19);
-        out += e.grashof ? shown(*e.grashof) : "- " + e.buoyancyNote;
+        out += e.grashof ? shown(*e.grashof) : e.buoyancyNote.empty() ? std::string("-") : e.buoyancyNote;
         out += '\n';
         padded(out, "Richardson #", 19);
         out += shownOr(e.richardson);

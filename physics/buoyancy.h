@@ -27,8 +27,9 @@ bool isGas(Fluid fluid);
 inline constexpr double expansionStep = 0.5;
 
 // The volumetric expansion coefficient beta = -(1/rho) d rho/dT at T and P, 1/K: 1/T for a gas; for
-// a liquid a central difference of the formulation's density over T +- expansionStep, one-sided
-// within expansionStep of the ends of its range. Empty where the fluid has no properties at T.
+// a liquid a central difference of the formulation's density over T +- expansionStep, a one-sided
+// three-point one within expansionStep of the ends of its range. Empty where the fluid has no
+// properties at T.
 std::optional<double> expansionCoefficient(Fluid fluid, double temperature, double pressure);
 
 // Sets the Grashof and Richardson numbers of an evaluation whose film temperature and (for a
