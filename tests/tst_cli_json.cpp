@@ -87,6 +87,9 @@ private slots:
     void boundariesOnBothSides();
     void caseFileTextsReadAsTyped_data();
     void caseFileTextsReadAsTyped();
+    void richardsonAroundOneTenth_data();
+    void richardsonAroundOneTenth();
+    void noGrashofIsNull();
 };
 
 void CliJson::physicalAnswersKeyByKey_data()
@@ -222,6 +225,55 @@ void CliJson::boundariesOnBothSides()
     }
     const QString d = difference(parsed(r.out), parsed(expected), "", false);
     QVERIFY2(d.isEmpty(), qPrintable(d));
+}
+
+// Air across a 10 mm cylinder, 20 -> 40 °C: Ri = g (1/T_f) dT D / V^2 = 9.80665 / 303.15 * 20 * 0.01 / V^2
+// by hand (the viscosity cancels), 0.1 at V = 0.25436 m/s.
+void CliJson::richardsonAroundOneTenth_data()
+{
+    QTest::addColumn<QString>("velocity");
+    QTest::addColumn<double>("richardson");
+    QTest::addColumn<QString>("sentence"); // in every correlation's outside_range, or none
+    QTest::newRow("just above") << "0.2543m/s" << 0.1000461494585811 << "Ri = 0.10005 above 0.1: mixed convection";
+    QTest::newRow("just below") << "0.2545m/s" << 0.09988896778692005 << QString();
+    QTest::newRow("well above") << "0.1m/s" << 0.6469833415800758 << "Ri = 0.647 above 0.1: mixed convection";
+}
+
+void CliJson::richardsonAroundOneTenth()
+{
+    QFETCH(QString, velocity);
+    QFETCH(double, richardson);
+    QFETCH(QString, sentence);
+    const Run r = runProgram({"calculate", "--geometry", "cylinder", "--fluid", "air", "--velocity", velocity,
+                              "--length", "10mm", "--t-inf", "20C", "--t-surface", "40C", "--format", "json"});
+    QCOMPARE(r.code, 0);
+    const json a = parsed(r.out);
+    QVERIFY2(near(a["richardson"].get<double>(), richardson, 1e-9), r.out.constData());
+    QVERIFY(a["grashof"].is_number());
+    QCOMPARE(a["results"].size(), std::size_t(4));
+    for (const json &row : a["results"]) {
+        bool said = false;
+        for (const json &s : row["outside_range"])
+            said = said || QString::fromStdString(s.get<std::string>()) == sentence;
+        QVERIFY2(said == !sentence.isEmpty(), row.dump().c_str());
+        QCOMPARE(row.contains("combined_nusselt_estimate"), row["kind"] == "average");
+    }
+}
+
+// A typed fluid with its properties at T_f only tells no beta: the keys are there, null, and no
+// free convection is made up.
+void CliJson::noGrashofIsNull()
+{
+    const Run r = runProgram({"calculate", "--geometry", "sphere", "--sphere", "drops", "--fluid", "custom",
+                              "--velocity", "0.5m/s", "--length", "2mm", "--t-inf", "20C", "--t-surface", "40C",
+                              "--density", "1.2", "--viscosity", "1.8e-5", "--conductivity", "0.026",
+                              "--specific-heat", "1006", "--format", "json"});
+    QCOMPARE(r.code, 0);
+    const json a = parsed(r.out);
+    QVERIFY(a.contains("grashof") && a["grashof"].is_null());
+    QVERIFY(a.contains("richardson") && a["richardson"].is_null());
+    QVERIFY(!a.contains("free_convection"));
+    QVERIFY(!a["results"][0].contains("combined_nusselt_estimate"));
 }
 
 // A case file's texts are read as the fields read them: a leading + or blanks, an exponent.
