@@ -34,13 +34,15 @@ std::optional<FilmFacts> typedFacts(const Problem &p, const Evaluation &e, std::
     FilmFacts f{film.kinematicViscosity, 0.0, film.prandtl};
     if (dT == 0.0)
         return f;
-    const std::optional<double> &rhoInf = p.custom.freeStream.density;
-    if (!rhoInf || !(*rhoInf > 0.0) || !std::isfinite(*rhoInf)) {
+    // Only where the case takes properties at T∞ (the cylinder): a density left in a field the case
+    // does not ask for is not an input.
+    if (!e.freeStream) {
         why = "No Grashof number: a fluid of one's own tells β only through its densities at T_f and T∞, "
               "and this case takes none at T∞";
         return std::nullopt;
     }
-    f.beta = std::abs((film.density - *rhoInf) / (dT * film.density));
+    const double rhoInf = e.freeStream->state.density;
+    f.beta = std::abs((film.density - rhoInf) / (dT * film.density));
     return f;
 }
 

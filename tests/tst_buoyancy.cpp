@@ -199,8 +199,7 @@ void TestBuoyancy::typedFluid()
 
     Problem plate = customCylinder();
     plate.selection = laminarPlate();
-    plate.custom.freeStream = {};
-    plate.custom.prandtlSurface.reset();
+    plate.custom.prandtlSurface.reset(); // its density at T∞ stays typed, but a plate does not take it
     const Evaluation noInf = evaluate(plate);
     QVERIFY2(noInf.messages.empty(), qPrintable(messagesOf(noInf)));
     QVERIFY(!noInf.results.empty());
