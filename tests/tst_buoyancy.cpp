@@ -77,14 +77,12 @@ private slots:
     void typedFluid();
     void richardsonSentence_data();
     void richardsonSentence();
-    void everyCorrelationSaysMixedConvection();
     void freeConvectionHandCalculations_data();
     void freeConvectionHandCalculations();
     void freeConvectionRanges_data();
     void freeConvectionRanges();
     void combinedNusselt_data();
     void combinedNusselt();
-    void physicalCaseCombinesEachAverage();
 };
 
 // Hand calculations, /usr/bin/python3 with iapws 1.5: Gr = 9.80665 beta |Ts - T_inf| L^3 / nu^2 at
@@ -258,24 +256,6 @@ void TestBuoyancy::richardsonSentence()
         QCOMPARE(QString::fromStdString(said.front()), sentence);
 }
 
-// Each correlation of the case says it, with the case's Ri, whatever Re it takes: Zhukauskas's Re at
-// T∞ differs from the film Re, but Ri = g beta dT D / V^2 does not depend on the viscosity.
-// Air cylinder of 50 mm at 0.1 m/s, 20 -> 80 °C: Ri = 9.80665 / 323.15 * 60 * 0.05 / 0.01 = 9.104.
-void TestBuoyancy::everyCorrelationSaysMixedConvection()
-{
-    const Evaluation e = evaluate(problem(cylinder(), FluidChoice::Air, 0.1, 0.05, 20.0, 80.0, 101325.0));
-    QCOMPARE(e.results.size(), std::size_t(4));
-    for (const Result &r : e.results) {
-        QVERIFY(!r.outsideRange.empty());
-        QCOMPARE(QString::fromStdString(r.outsideRange.back()), QString("Ri = 9.1 above 0.1: mixed convection"));
-    }
-    // Ten times faster: Ri = 0.091, forced convection.
-    const Evaluation fast = evaluate(problem(cylinder(), FluidChoice::Air, 1.0, 0.05, 20.0, 80.0, 101325.0));
-    for (const Result &r : fast.results)
-        for (const std::string &s : r.outsideRange)
-            QVERIFY2(s.rfind("Ri", 0) != 0, s.c_str());
-}
-
 // Written out by hand. Churchill & Chu: a = Ra^1/6, b = (0.559/Pr)^9/16, c = (1 + b)^8/27,
 // Nu = (0.60 + 0.387 a / c)^2. Churchill (sphere): a = Ra^1/4, b = (0.469/Pr)^9/16,
 // c = (1 + b)^4/9, Nu = 2 + 0.589 a / c.
@@ -365,38 +345,6 @@ void TestBuoyancy::combinedNusselt()
     QFETCH(double, natural);
     QFETCH(double, combined);
     QVERIFY(near(nusselt::combinedNusselt(forced, natural), combined, 1e-12));
-}
-
-// The physical cylinder: Ra = Gr Pr at the film temperature, Churchill-Chu, and each average
-// result combined with it; the local stagnation value is not.
-void TestBuoyancy::physicalCaseCombinesEachAverage()
-{
-    const Evaluation e = evaluate(problem(cylinder(), FluidChoice::Air, 0.1, 0.05, 20.0, 80.0, 101325.0));
-    QVERIFY(e.freeConvection && e.grashof && e.film);
-    QCOMPARE(QString::fromStdString(std::string(e.freeConvection->name)), QString("Churchill-Chu"));
-    // Hand: Gr 704587.8 (above), Pr_f 0.704385 (iapws at 323.15 K): Ra = 4.96301e5,
-    // a = 8.897969, b = 0.878064, c = 1.205312, root 3.456949, Nu_N = 11.9505.
-    QVERIFY2(near(e.freeConvection->rayleigh, 704587.8169339923 * 0.7043850, 3e-4),
-             qPrintable(QString::number(e.freeConvection->rayleigh)));
-    QVERIFY2(near(e.freeConvection->nusselt, 11.950496, 2e-4), qPrintable(QString::number(e.freeConvection->nusselt)));
-    for (const Result &r : e.results) {
-        if (r.term.kind == Kind::Local) {
-            QVERIFY(!r.combinedNusselt);
-            continue;
-        }
-        QVERIFY(r.nusselt && r.combinedNusselt);
-        const double expected = std::pow(std::pow(*r.nusselt, 4) + std::pow(e.freeConvection->nusselt, 4), 0.25);
-        QVERIFY(near(*r.combinedNusselt, expected, 1e-12));
-        QVERIFY(*r.combinedNusselt > *r.nusselt);
-    }
-    // The sphere takes Churchill (1983); a plate has no free-convection body here.
-    const Evaluation sphere = evaluate(problem(regularSphere(), FluidChoice::Water, 0.01, 0.05, 20.0, 60.0, 101325.0));
-    QVERIFY(sphere.freeConvection);
-    QCOMPARE(QString::fromStdString(std::string(sphere.freeConvection->name)), QString("Churchill (sphere)"));
-    const Evaluation plate = evaluate(problem(laminarPlate(), FluidChoice::Air, 1.0, 0.5, 20.0, 100.0, 101325.0));
-    QVERIFY(!plate.freeConvection);
-    for (const Result &r : plate.results)
-        QVERIFY(!r.combinedNusselt);
 }
 
 QTEST_APPLESS_MAIN(TestBuoyancy)
