@@ -285,6 +285,10 @@
     if (json.prandtl_surface !== undefined) summary.push(['Pr_s at Ts', show('number', json.prandtl_surface)]);
     if (json.viscosity_ratio !== undefined) summary.push(['μ/μ_s', show('number', json.viscosity_ratio)]);
     summary.push(['Mach number', show('number', json.mach)]);
+    // Whether buoyancy matters: free convection is not negligible above Ri = 0.1.
+    summary.push(['Grashof number Gr', show('number', json.grashof)], ['Richardson number Ri = Gr/Re²', show('number', json.richardson)]);
+    if (json.free_convection)
+      summary.push([`Free convection Nu (${json.free_convection.correlation})`, show('number', json.free_convection.nusselt)]);
     const dl = document.createElement('dl');
     dl.className = 'fields';
     for (const [name, value] of summary) {
@@ -307,6 +311,11 @@
       head.push(rateQuantity === 'heat_rate' ? 'q' : 'q′');
       units.push(unitChooser(rateQuantity, 'Heat rate'));
     }
+    const mixed = rows.some((r) => r.combined_nusselt_estimate !== undefined);
+    if (mixed) {
+      head.push('Nu mixed (estimate)');
+      units.push('');
+    }
     head.push('Re', 'Pr', 'Properties at', 'Outside the published range');
     units.push('', '', T, '');
     table('results', 'Heat transfer per correlation', head, units, rows.map((r) => {
@@ -314,6 +323,7 @@
         flux ? show('temperature_difference', r.temperature_difference_K, shownUnit('temperature_difference'))
           : show('heat_flux', r.heat_flux, shownUnit('heat_flux'))];
       if (rate) cells.push(r.heat_rate_unit ? show(rateQuantity, r.heat_rate, shownUnit(rateQuantity)) : '—');
+      if (mixed) cells.push(show('number', r.combined_nusselt_estimate));
       cells.push(show('number', r.reynolds), show('number', r.prandtl),
         show('temperature', r.reference_temperature_K, T), r.outside_range.join(' ') || 'within');
       return cells;
@@ -504,6 +514,9 @@
 
   async function start() {
     const module = await window.nusseltEngine; // started in the page's head
+    // The engine may be ready before the page's later scripts (plot.js) have run and listened.
+    if (document.readyState === 'loading')
+      await new Promise((resolve) => document.addEventListener('DOMContentLoaded', resolve, { once: true }));
     engine = {
       calculate: module.cwrap('nusselt_calculate', 'string', ['string']),
       form: module.cwrap('nusselt_form', 'string', ['string']),

@@ -250,11 +250,24 @@ test('the plot draws each correlation, dashed only outside its published range',
     assert.equal(c.markers, 1, c.label);
     assert.ok(c.solid >= 1, c.label);
   }
-  // Hilpert's table covers 0.4 to 4·10^5 and it has no value outside: never dashed; Churchill and
-  // Bernstein ask Re·Pr >= 0.2, which holds from the plot's lowest Re, 0.4 (Hilpert's bound), on.
-  // Zhukauskas is published for 1 <= Re <= 10^6: dashed below 1.
-  assert.equal(curves[1].dashed, 0);
-  assert.equal(curves[2].dashed, 0);
+  // Hilpert's table covers 0.4 to 4·10^5 and it has no value outside; Churchill and Bernstein ask
+  // Re·Pr >= 0.2, which holds from the plot's lowest Re, 0.4 (Hilpert's bound), on: both are
+  // dashed only where the flow is slow enough for buoyancy to matter, Ri = Gr/Re² above 0.1, that
+  // is below Re = (10 Gr)^½ with the case's Gr. Zhukauskas is published for 1 <= Re <= 10^6:
+  // dashed below 1 (and where Ri > 0.1).
+  const lines = await page.evaluate(() => window.nusseltPage.lines().join('\n'));
+  const drawn = await page.evaluate((l) => JSON.parse(window.nusseltPage.engine().curves(l, 160)).curves, lines);
+  const args = ['calculate', ...new URLSearchParams(textbook).entries()].flatMap((e) =>
+    Array.isArray(e) ? [`--${e[0].replace(/_/g, '-')}`, e[1]] : [e]);
+  const native = JSON.parse(spawnSync(nusselt, [...args, '--format', 'json'], { encoding: 'utf8' }).stdout);
+  const mixedBelow = Math.sqrt(10 * native.grashof);
+  for (const i of [1, 2]) {
+    assert.equal(curves[i].dashed, drawn[i].segments.filter((s) => !s.inside).length);
+    for (const s of drawn[i].segments.filter((seg) => !seg.inside))
+      assert.ok(Math.min(...s.points.map((p) => p[0])) < mixedBelow, `${drawn[i].label} dashed above Re ${mixedBelow}`);
+    for (const s of drawn[i].segments.filter((seg) => seg.inside))
+      assert.ok(Math.max(...s.points.map((p) => p[0])) > mixedBelow, `${drawn[i].label} solid below Re ${mixedBelow}`);
+  }
   assert.ok(curves[3].dashed >= 1);
   await page.close();
 });
@@ -373,6 +386,23 @@ test('a case file with a fluid of one\'s own opens as the desktop window saved i
   assert.deepEqual(written.inputs.length, { text: '0.5', unit: 'in' });
   await page.close();
   rmSync(dir, { recursive: true });
+});
+
+test('a slow cylinder says that buoyancy matters, with the numbers nusselt gives', async () => {
+  const slow = textbook.replace('velocity=10m/s', 'velocity=0.1m/s');
+  const page = await open(slow);
+  const summary = await page.$eval('#summary', (d) => Object.fromEntries(
+    [...d.querySelectorAll('dt')].map((t) => [t.textContent, t.nextElementSibling.textContent])));
+  const args = ['calculate', ...new URLSearchParams(slow).entries()].flatMap((e) =>
+    Array.isArray(e) ? [`--${e[0].replace(/_/g, '-')}`, e[1]] : [e]);
+  const native = JSON.parse(spawnSync(nusselt, [...args, '--format', 'json'], { encoding: 'utf8' }).stdout);
+  near(summary['Grashof number Gr'], native.grashof, 1e-5);
+  near(summary['Richardson number Ri = Gr/Re²'], native.richardson, 1e-5);
+  near(summary['Free convection Nu (Churchill-Chu)'], native.free_convection.nusselt, 1e-5);
+  const hilpert = (await results(page)).rows['Hilpert average'];
+  near(hilpert['Nu mixed (estimate)'], native.results.find((r) => r.correlation === 'Hilpert').combined_nusselt_estimate, 1e-5);
+  assert.match(hilpert['Outside the published range'], /above 0\.1: mixed convection/);
+  await page.close();
 });
 
 test('labelled, keyboard-operable, and readable on a phone and at 200 % zoom', async () => {
