@@ -41,17 +41,19 @@ void complain(const std::string &message)
 std::string_view helpOf(Key key)
 {
     switch (key) {
-    case Key::Geometry: return "plate, cylinder or sphere";
+    case Key::Geometry: return "plate, cylinder, sphere, tube-bank or noncircular";
     case Key::Heat: return "plate: temperature, flux or unheated (starting length)";
     case Key::Flow: return "plate: laminar, turbulent or mixed";
     case Key::FluidType: return "laminar plate at uniform temperature: regular or liquid-metal";
     case Key::Sphere: return "sphere: regular or drops";
+    case Key::Arrangement: return "tube bank: aligned or staggered";
+    case Key::Section: return "noncircular: square, square-corner, hexagon, hexagon-corner or plate (to the flow)";
     case Key::Re: return "Reynolds number";
     case Key::Pr: return "Prandtl number";
     case Key::Prs: return "cylinder: Prandtl number at the surface temperature";
     case Key::Mu: return "regular sphere: viscosity at the free-stream temperature";
     case Key::Mus: return "regular sphere: viscosity at the surface temperature";
-    case Key::Length: return "unheated plate: its length; physical: plate length or diameter (12.7mm)";
+    case Key::Length: return "unheated plate: its length; physical: plate length, diameter (tube bank: of a tube) or a section's width D (12.7mm)";
     case Key::X: return "unheated plate: distance from the leading edge";
     case Key::Xi: return "unheated plate: where heating starts";
     case Key::Fluid: return "physical: air, water or custom (a fluid of one's own: give its properties)";
@@ -70,6 +72,10 @@ std::string_view helpOf(Key key)
     case Key::SpecificHeatInf: return "custom fluid, cylinder and regular sphere: specific heat at the free-stream temperature";
     case Key::SurfacePrandtl: return "custom fluid, cylinder: Prandtl number at the surface temperature";
     case Key::SurfaceViscosity: return "custom fluid, regular sphere: viscosity at the surface temperature, as --viscosity";
+    case Key::TransversePitch: return "tube bank: transverse pitch S_T, across the flow (31.3mm)";
+    case Key::LongitudinalPitch: return "tube bank: longitudinal pitch S_L, along the flow (34.3mm)";
+    case Key::Rows: return "tube bank: number of rows N_L along the flow";
+    case Key::TubesPerRow: return "tube bank: tubes per row N_T (optional: the whole bank's heat rate)";
     }
     return {};
 }

@@ -268,10 +268,18 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
                                 {"prandtl", e.freeConvection->prandtl},
                                 {"nusselt", e.freeConvection->nusselt},
                                 {"outside_range", e.freeConvection->outsideRange}};
+    if (e.maximumVelocity)
+        j["maximum_velocity"] = *e.maximumVelocity;
+    if (e.outletTemperature)
+        j["outlet_temperature_K"] = *e.outletTemperature;
+    if (e.logMeanTemperatureDifference)
+        j["log_mean_temperature_difference_K"] = *e.logMeanTemperatureDifference;
     Json &properties = j["properties"] = Json::object();
     using Used = std::optional<physics::PropertiesUsed>;
+    const bool bank = e.freeStream && e.freeStream->role == physics::Role::BankMean;
     for (const auto &[key, used] : {std::pair<const char *, const Used *>{"film", &e.film},
-                                    {"free_stream", &e.freeStream},
+                                    {bank ? "bank_mean" : "free_stream", &e.freeStream},
+                                    {"inlet", &e.inlet},
                                     {"surface", &e.surface}})
         if (*used)
             properties[key] = stateOf((*used)->state);
@@ -357,6 +365,18 @@ void writeText(std::string &out, const Request &request, const Answer &a)
                 + shown(e.freeConvection->rayleigh);
             out += '\n';
         }
+        // A tube bank: V_max, and the outlet temperature and ΔT_lm of Zukauskas' h.
+        const auto bankLine = [&out](std::string_view label, const std::string &value) {
+            padded(out, label, 19);
+            out += value + '\n';
+        };
+        const physics::Problem &problem = request.problem;
+        if (e.maximumVelocity)
+            bankLine("Maximum velocity", shown(*e.maximumVelocity) + " m/s");
+        if (e.outletTemperature)
+            bankLine("Outlet temperature", physics::quoted(*e.outletTemperature, problem.temperatureUnit, 2));
+        if (e.logMeanTemperatureDifference)
+            bankLine("Log-mean ΔT", shown(*e.logMeanTemperatureDifference) + " K");
         out += "\n";
         // The uniform-flux plate answers with the surface excess temperature its flux needs.
         const bool flux = physics::takesHeatFlux(request.problem.selection);

@@ -13,6 +13,9 @@ const std::optional<std::string_view> &at(const Given &given, Key key)
     return given[static_cast<std::size_t>(key)];
 }
 
+// The option of each choice, in the order of allChoices.
+constexpr Key choiceKeys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere, Key::Arrangement, Key::Section};
+
 bool has(const Given &given, Key key)
 {
     return at(given, key).has_value();
@@ -75,6 +78,10 @@ std::string_view caseName(const Selection &s)
 {
     if (s.isPlate())
         return "a flat plate";
+    if (s.isTubeBank())
+        return "a tube bank";
+    if (s.isNonCircular())
+        return "a non-circular cylinder";
     return s.isCylinder() ? "a cylinder" : "a sphere";
 }
 
@@ -245,18 +252,27 @@ struct Reader {
     std::optional<Fault> checkSelection(Selection &s) const;
     std::optional<Fault> checkFluid(physics::Problem &p) const;
     std::optional<Fault> build(Request &request) const;
+    std::optional<Fault> readBank(physics::Problem &p) const;
 };
 
 std::optional<Fault> Reader::checkSelection(Selection &s) const
 {
     if (!has(given, Key::Geometry))
         return missing(Key::Geometry, choices(Choice::Geometry));
-    const Key keys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere};
+    const auto &keys = choiceKeys;
     for (std::size_t i = 0; i < allChoices.size(); ++i)
         if (auto f = choose(keys[i], allChoices[i], s))
             return f;
 
     const std::string_view caseWords = caseName(s);
+    for (std::size_t i = 5; i < allChoices.size(); ++i) {
+        if (!isAsked(s, allChoices[i])) {
+            if (auto f = notUsed(keys[i], caseWords))
+                return f;
+        } else if (codeOf(s, allChoices[i]) == 0) {
+            return missing(keys[i], choices(allChoices[i]));
+        }
+    }
     if (s.isPlate()) {
         if (auto f = notUsed(Key::Sphere, caseWords))
             return f;
@@ -275,7 +291,7 @@ std::optional<Fault> Reader::checkSelection(Selection &s) const
     for (Key key : {Key::Heat, Key::Flow, Key::FluidType})
         if (auto f = notUsed(key, caseWords))
             return f;
-    if (s.isCylinder()) {
+    if (!s.isSphere()) {
         if (auto f = notUsed(Key::Sphere, caseWords))
             return f;
     } else if (s.sphere == SphereType::None) {
@@ -353,6 +369,9 @@ std::optional<Fault> Reader::build(Request &request) const
     const bool unheatedPlate = s.hasUnheatedStart();
 
     if (request.mode == Mode::Dimensionless) {
+        if (s.isTubeBank() || s.isNonCircular())
+            return usage(std::string(caseWords) + " is stated as a physical problem (" + name(Key::Fluid) + ", "
+                         + name(Key::Velocity) + ", " + name(Key::Length) + ", ...)");
         if (!s.isCylinder())
             if (auto f = notUsed(Key::Prs, caseWords))
                 return f;
@@ -416,6 +435,25 @@ std::optional<Fault> Reader::build(Request &request) const
         return f;
     if (auto f = readQuantity(Key::Xi, p.heatStart))
         return f;
+    return readBank(p);
+}
+
+// A tube bank's pitches (lengths) and numbers of tubes (plain numbers); no other case takes them.
+std::optional<Fault> Reader::readBank(physics::Problem &p) const
+{
+    for (const Key k : {Key::TransversePitch, Key::LongitudinalPitch, Key::Rows, Key::TubesPerRow})
+        if (!p.selection.isTubeBank())
+            if (auto f = notUsed(k, caseName(p.selection)))
+                return f;
+    if (auto f = readQuantity(Key::TransversePitch, p.transversePitch))
+        return f;
+    if (auto f = readQuantity(Key::LongitudinalPitch, p.longitudinalPitch))
+        return f;
+    for (const auto &[key, count] : {std::pair{Key::Rows, &p.rows}, std::pair{Key::TubesPerRow, &p.tubesPerRow}}) {
+        *count = readField(key);
+        if (has(given, key) && !trimmed(*at(given, key)).empty() && !*count)
+            return invalid(name(key) + ": " + quoted(key, trimmed(*at(given, key))) + " is not a number");
+    }
     return std::nullopt;
 }
 
@@ -429,6 +467,12 @@ std::string_view caseFileKey(Key key)
     case Key::Flow: return "case.flow";
     case Key::FluidType: return "case.fluid_type";
     case Key::Sphere: return "case.sphere";
+    case Key::Arrangement: return "case.arrangement";
+    case Key::Section: return "case.section";
+    case Key::TransversePitch: return "inputs.transverse_pitch.text";
+    case Key::LongitudinalPitch: return "inputs.longitudinal_pitch.text";
+    case Key::Rows: return "inputs.rows.text";
+    case Key::TubesPerRow: return "inputs.tubes_per_row.text";
     case Key::Fluid: return "fluid";
     case Key::Velocity: return "inputs.velocity.text";
     case Key::Length: return "inputs.length.text";
@@ -486,7 +530,6 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
     // kept from an earlier case (a fluid type once the flow is turbulent) is left aside.
     Given given;
     Selection asked{Geometry::None};
-    const Key choiceKeys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere};
     for (std::size_t i = 0; i < allChoices.size(); ++i) {
         const Choice choice = allChoices[i];
         if (!isAsked(asked, choice) || wordOf(c.selection, choice).empty())
@@ -513,6 +556,10 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         {Key::X, "x", &physics::CaseFile::distance},
         {Key::Xi, "xi", &physics::CaseFile::heatStart},
         {Key::HeatFlux, "heat_flux", &physics::CaseFile::heatFlux},
+        {Key::TransversePitch, "transverse_pitch", &physics::CaseFile::transversePitch},
+        {Key::LongitudinalPitch, "longitudinal_pitch", &physics::CaseFile::longitudinalPitch},
+        {Key::Rows, "rows", &physics::CaseFile::rows},
+        {Key::TubesPerRow, "tubes_per_row", &physics::CaseFile::tubesPerRow},
     };
     const bool custom = c.fluid == physics::FluidChoice::Custom && c.has("fluid");
     const auto used = [&](Key key) {
@@ -522,7 +569,7 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         case Key::X:
         case Key::Xi: return physics::needsDistances(asked);
         case Key::Pressure: return !custom;
-        default: return true;
+        default: return key < Key::TransversePitch || asked.isTubeBank(); // a tube bank's inputs last
         }
     };
     std::array<std::string, keyCount> texts;
@@ -534,7 +581,7 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         std::string &text = texts[static_cast<std::size_t>(k.key)];
         text = v.text;
         written[static_cast<std::size_t>(k.key)] = v.text;
-        if (!trimmed(text).empty())
+        if (!trimmed(text).empty() && k.key != Key::Rows && k.key != Key::TubesPerRow)
             text += v.unit.empty() ? physics::defaultUnit(quantityOf(k.key)).symbol : std::string_view(v.unit);
         given[static_cast<std::size_t>(k.key)] = text;
     }

@@ -23,6 +23,8 @@ enum class Key {
     Flow,
     FluidType,
     Sphere,
+    Arrangement, // tube bank
+    Section,     // non-circular cylinder
     Re,
     Pr,
     Prs,
@@ -49,15 +51,21 @@ enum class Key {
     SpecificHeatInf,
     SurfacePrandtl,
     SurfaceViscosity,
+    // A tube bank's pitches and numbers of tubes.
+    TransversePitch,
+    LongitudinalPitch,
+    Rows,
+    TubesPerRow,
 };
-inline constexpr std::size_t keyCount = 29;
+inline constexpr std::size_t keyCount = 35;
 
 // Column names of a batch file; options are these with "--" and dashes for underscores.
 inline constexpr std::array<std::string_view, keyCount> keyNames{
-    "geometry", "heat", "flow", "fluid_type", "sphere", "re", "pr", "prs", "mu",
+    "geometry", "heat", "flow", "fluid_type", "sphere", "arrangement", "section", "re", "pr", "prs", "mu",
     "mus", "length", "x", "xi", "fluid", "velocity", "t_inf", "t_surface", "pressure",
     "heat_flux", "density", "viscosity", "conductivity", "specific_heat", "density_inf",
-    "viscosity_inf", "conductivity_inf", "specific_heat_inf", "surface_prandtl", "surface_viscosity"};
+    "viscosity_inf", "conductivity_inf", "specific_heat_inf", "surface_prandtl", "surface_viscosity",
+    "transverse_pitch", "longitudinal_pitch", "rows", "tubes_per_row"};
 
 // Whether the key states a physical problem (a fluid, its properties or an input with a unit).
 bool isPhysical(Key key);

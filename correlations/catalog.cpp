@@ -1,5 +1,6 @@
 #include "catalog.h"
 
+#include "banks.h"
 #include "correlations.h"
 #include "freeconvection.h"
 
@@ -25,7 +26,10 @@ struct Entry {
 // Published validity ranges: Incropera & DeWitt ch. 7 for the plate (laminar below the
 // transition, turbulent 0.6 <= Pr <= 60 up to Re = 10^8); Hilpert's table 0.4 to 4·10^5, Pr >= 0.7;
 // Churchill & Bernstein Re Pr >= 0.2; Zhukauskas 1 to 10^6, 0.7 <= Pr <= 500; Whitaker 3.5 to
-// 7.6·10^4, 0.71 <= Pr <= 380, 1 <= mu/mu_s <= 3.2; Ranz & Marshall's drops Re up to 200, Pr up to 250.
+// 7.6·10^4, 0.71 <= Pr <= 380, 1 <= mu/mu_s <= 3.2; Ranz & Marshall's drops Re up to 200, Pr up to 250;
+// Zukauskas' tube bank 10 <= Re_max <= 2·10^6, 0.7 <= Pr <= 500; Grimison 2000 <= Re_max <= 40,000,
+// Pr >= 0.7; the non-circular sections Pr >= 0.7 and their own Reynolds ranges (sectionRange: here
+// the span of every section's).
 const Entry &entry(Correlation c)
 {
     static const Entry entries[] = {
@@ -44,6 +48,11 @@ const Entry &entry(Correlation c)
         {"Zhukauskas", Reference::FreeStream, {1.0, 1.0e6, 0.7, 500.0, 0.0, 0.0, inf}},
         {"Whitaker", Reference::FreeStream, {3.5, 7.6e4, 0.71, 380.0, 0.0, 1.0, 3.2}},
         {"Ranz-Marshall", Reference::Film, {0.0, 200.0, 0.0, 250.0, 0.0, 0.0, inf}},
+        {"Zukauskas tube bank", Reference::BankMean, {10.0, 2.0e6, 0.7, 500.0, 0.0, 0.0, inf}},
+        {"Grimison", Reference::Film, {2000.0, 4.0e4, 0.7, inf, 0.0, 0.0, inf}},
+        {"Sparrow-Abraham-Tong", Reference::Film, {4500.0, 1.05e5, 0.7, inf, 0.0, 0.0, inf}},
+        {"Sparrow-Abraham-Tong back face", Reference::Film, {7000.0, 8.0e4, 0.7, inf, 0.0, 0.0, inf}},
+        {"Jakob", Reference::Film, {4000.0, 1.0e5, 0.7, inf, 0.0, 0.0, inf}},
     };
     return entries[static_cast<int>(c)];
 }
@@ -51,6 +60,17 @@ const Entry &entry(Correlation c)
 void add(Terms &terms, Correlation c, Kind k)
 {
     terms.items[terms.count++] = Term{c, k};
+}
+
+// The table of a non-circular correlation at the point's section.
+SectionTable sectionTableOf(Correlation c, const Point &p)
+{
+    return sectionTable(p.section, c != Correlation::JakobSection, c == Correlation::SparrowPlateBack);
+}
+
+bool isSectionCorrelation(Correlation c)
+{
+    return c == Correlation::SparrowSection || c == Correlation::SparrowPlateBack || c == Correlation::JakobSection;
 }
 
 } // namespace
@@ -113,6 +133,14 @@ std::optional<double> correlationValue(const Term &t, const Point &p)
         return whitakerSphere(re, pr, p.viscosity, p.viscositySurface);
     case Correlation::RanzMarshall:
         return ranzMarshallDrop(re, pr);
+    case Correlation::ZukauskasBank:
+        return zukauskasBank(p.arrangement, re, pr, p.prandtlSurface, p.transversePitch, p.longitudinalPitch, p.rows);
+    case Correlation::Grimison:
+        return grimison(p.arrangement, re, pr, p.transversePitch, p.longitudinalPitch, p.rows);
+    case Correlation::SparrowSection:
+    case Correlation::SparrowPlateBack:
+    case Correlation::JakobSection:
+        return nonCircular(sectionTableOf(t.correlation, p), re, pr);
     }
     return std::nullopt;
 }
@@ -217,6 +245,15 @@ Terms termsOf(const Selection &s, double prandtl)
             add(t, Correlation::Whitaker, Kind::Average);
         else if (s.sphere == SphereType::Drops)
             add(t, Correlation::RanzMarshall, Kind::Average);
+    } else if (s.isTubeBank() && s.arrangement != Arrangement::None) {
+        add(t, Correlation::ZukauskasBank, Kind::Average);
+        add(t, Correlation::Grimison, Kind::Average);
+    } else if (s.isNonCircular() && s.section != Section::None) {
+        // The newer tabulation first: the one used; the older one beside it.
+        add(t, Correlation::SparrowSection, Kind::Average);
+        if (s.section == Section::Plate)
+            add(t, Correlation::SparrowPlateBack, Kind::Average);
+        add(t, Correlation::JakobSection, Kind::Average);
     }
     return t;
 }
@@ -270,7 +307,14 @@ ValidityRange rangeOf(Correlation c)
 std::vector<std::string> outsideRange(Correlation c, const Point &p)
 {
     const Entry &e = entry(c);
-    const ValidityRange &r = e.range;
+    ValidityRange r = e.range;
+    if (isSectionCorrelation(c)) {
+        const SectionTable table = sectionTableOf(c, p);
+        if (table.count > 0) {
+            r.reynoldsMin = table.begin()->reMin;
+            r.reynoldsMax = (table.end() - 1)->reMax;
+        }
+    }
     std::vector<std::string> out;
     check(out, "Re", p.reynolds, r.reynoldsMin, r.reynoldsMax, e.name);
     check(out, "Pr", p.prandtl, r.prandtlMin, r.prandtlMax, e.name);
@@ -278,6 +322,10 @@ std::vector<std::string> outsideRange(Correlation c, const Point &p)
     if (c == Correlation::Whitaker && p.viscositySurface > 0.0)
         check(out, "μ/μs", p.viscosity / p.viscositySurface, r.viscosityRatioMin, r.viscosityRatioMax,
               e.name);
+    if (c == Correlation::Grimison && p.transversePitch > 0.0
+        && !grimisonCoefficients(p.arrangement, p.longitudinalPitch, p.transversePitch))
+        out.push_back("S_L/D = " + roundedNumber(p.longitudinalPitch) + ", S_T/D = " + roundedNumber(p.transversePitch)
+                      + " outside the Grimison pitch table");
     if (p.mach > incompressibleMachMax)
         out.push_back("Ma = " + beyond(p.mach, incompressibleMachMax) + " above "
                       + roundedNumber(incompressibleMachMax) + ": compressible flow");

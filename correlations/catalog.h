@@ -33,14 +33,20 @@ enum class Correlation {
     Zhukauskas,
     Whitaker,
     RanzMarshall,
+    ZukauskasBank,       // tube bank: C2 C1 Re_max^m Pr^0.36 (Pr/Pr_s)^1/4
+    Grimison,            // tube bank in a gas: 1.13 C1 Re_max^m Pr^1/3 C2
+    SparrowSection,      // non-circular cylinder, newer tabulation (a plate's front face)
+    SparrowPlateBack,    // thin plate across the flow, its back face
+    JakobSection,        // non-circular cylinder, older tabulation
 };
 
 enum class Kind { Local, Average };
 
 // The temperature at which a correlation takes its fluid properties (the textbook conventions):
 // the film temperature (T_inf + T_s)/2, or the free-stream temperature with the surface values
-// (Pr_s, mu_s) taken at T_s.
-enum class Reference { Film, FreeStream };
+// (Pr_s, mu_s) taken at T_s; a tube bank's Zukauskas relation takes them at the mean of its inlet
+// and outlet temperatures (Pr_s at T_s).
+enum class Reference { Film, FreeStream, BankMean };
 
 struct Term {
     Correlation correlation;
@@ -75,6 +81,12 @@ struct Point {
     double heatStart = 0.0;
     double mach = 0.0;           // V/a of a gas at T_inf; 0 when unknown or for a liquid
     double grashof = 0.0;        // of the physical case (freeconvection.h); 0 when unknown
+    // Tube banks (Re is Re_max): the arrangement, the pitches over D and the number of rows.
+    Arrangement arrangement = Arrangement::None;
+    double transversePitch = 0.0; // S_T / D
+    double longitudinalPitch = 0.0; // S_L / D
+    double rows = 0.0;
+    Section section = Section::None; // non-circular cylinders
 };
 
 // The point the calculator evaluates for the given field readings (missing readings read 0).

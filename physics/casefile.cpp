@@ -25,13 +25,20 @@ struct InputSlot {
     TypedValue CaseFile::*typed;
     std::optional<double> Problem::*value;
     Quantity quantity;
+    bool count = false; // a number of tubes: no unit
+    // Written only when entered: the inputs of a tube bank leave other cases' files as they were.
+    bool onlyEntered = false;
 };
-constexpr std::array<InputSlot, 8> inputSlots{{
+constexpr std::array<InputSlot, 12> inputSlots{{
     {"heat_flux", &CaseFile::heatFlux, &Problem::heatFlux, Quantity::HeatFlux},
     {"length", &CaseFile::length, &Problem::length, Quantity::Length},
+    {"longitudinal_pitch", &CaseFile::longitudinalPitch, &Problem::longitudinalPitch, Quantity::Length, false, true},
     {"pressure", &CaseFile::pressure, &Problem::pressure, Quantity::Pressure},
+    {"rows", &CaseFile::rows, &Problem::rows, Quantity::Length, true, true},
     {"t_inf", &CaseFile::freeStreamTemperature, &Problem::freeStreamTemperature, Quantity::Temperature},
     {"t_surface", &CaseFile::surfaceTemperature, &Problem::surfaceTemperature, Quantity::Temperature},
+    {"transverse_pitch", &CaseFile::transversePitch, &Problem::transversePitch, Quantity::Length, false, true},
+    {"tubes_per_row", &CaseFile::tubesPerRow, &Problem::tubesPerRow, Quantity::Length, true, true},
     {"velocity", &CaseFile::velocity, &Problem::velocity, Quantity::Velocity},
     {"x", &CaseFile::distance, &Problem::distance, Quantity::Length},
     {"xi", &CaseFile::heatStart, &Problem::heatStart, Quantity::Length},
@@ -143,6 +150,8 @@ void readInputs(const json &j, CaseFile &c)
         if (const json *unit = member(entries, "unit"))
             v.unit = textAt(*unit, path + ".unit");
         refuseOthers(entries, path + ".", std::array<std::string_view, 2>{"text", "unit"}, "entry");
+        if (slot.count && !v.unit.empty())
+            throw Bad{path + ".unit: a number of tubes has no unit"};
         if (!v.unit.empty() && !findUnit(slot.quantity, v.unit))
             throw Bad{path + ".unit: \"" + v.unit + "\" is not a unit of " + std::string(slot.key)};
         c.present.emplace_back(slot.key);
@@ -262,6 +271,8 @@ std::string toJson(const CaseFile &c)
     j["format"] = caseFileFormat;
     for (const InputSlot &s : inputSlots) {
         const TypedValue &v = c.*s.typed;
+        if (s.onlyEntered && v.text.empty() && v.unit.empty())
+            continue;
         j["inputs"][std::string(s.key)] = {{"text", v.text}, {"unit", v.unit}};
     }
     j["version"] = caseFileVersion;
@@ -352,12 +363,12 @@ std::optional<Problem> toProblem(const CaseFile &c, std::string &error)
     for (const InputSlot &s : inputSlots) {
         const TypedValue &v = c.*s.typed;
         const std::optional<Unit> unit = v.unit.empty() ? defaultUnit(s.quantity) : findUnit(s.quantity, v.unit);
-        if (!unit) {
+        if (!unit || (s.count && !v.unit.empty())) {
             error = "inputs." + std::string(s.key) + ".unit: \"" + v.unit + "\" is not a unit of " + std::string(s.key);
             return std::nullopt;
         }
         const std::optional<double> typed = readNumber(v.text);
-        p.*s.value = typed ? std::optional<double>(toSI(*unit, *typed)) : std::nullopt;
+        p.*s.value = typed ? std::optional<double>(s.count ? *typed : toSI(*unit, *typed)) : std::nullopt;
         // Messages quote temperatures in the unit of T_inf, lengths in that of L or D, and every
         // other input in its own unit.
         if (s.typed == &CaseFile::freeStreamTemperature)

@@ -9,7 +9,9 @@
 //             "fluid_type": "regular", "sphere": "regular"},      (absent: not chosen)
 //    "fluid": "air" | "water" | "custom",
 //    "inputs": {"velocity": {"text": "10", "unit": "m/s"}, "length": ..., "t_inf": ...,
-//               "t_surface": ..., "pressure": ..., "x": ..., "xi": ..., "heat_flux": ...},
+//               "t_surface": ..., "pressure": ..., "x": ..., "xi": ..., "heat_flux": ...,
+//               "transverse_pitch": ..., "longitudinal_pitch": ..., "rows": {"text": "7", "unit": ""},
+//               "tubes_per_row": ...},                         (a tube bank's, written when entered)
 //    "custom": {"film": {"density": "1.0", "viscosity": "...", "conductivity": "...",
 //                        "specific_heat": "..."},
 //               "free_stream": {...}, "surface_prandtl": "...", "surface_viscosity": "..."}}
@@ -50,6 +52,11 @@ struct CaseFile {
     TypedValue distance;  // x
     TypedValue heatStart; // xi
     TypedValue heatFlux;  // q'', uniform-flux plate
+    // A tube bank: its pitches, and its numbers of rows and of tubes per row (texts without a unit).
+    TypedValue transversePitch;
+    TypedValue longitudinalPitch;
+    TypedValue rows;
+    TypedValue tubesPerRow;
     TypedFluidTexts film;
     TypedFluidTexts freeStream;
     std::string prandtlSurface;

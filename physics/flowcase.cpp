@@ -2,6 +2,7 @@
 
 #include "buoyancy.h"
 #include "flowinputs.h"
+#include "tubebank.h"
 
 #include <algorithm>
 #include <array>
@@ -135,7 +136,7 @@ bool takeProperties(Checker &check, const Problem &p, const Needs &needs, const 
 
 double reynoldsOf(const Problem &p, const State &s)
 {
-    return *p.velocity * *p.length / s.kinematicViscosity;
+    return flowVelocity(p) * *p.length / s.kinematicViscosity;
 }
 
 // The uniform-flux plate's term of a kind (local at x = L, or the average).
@@ -231,6 +232,7 @@ Result resultOf(const Term &term, const Problem &p, const Evaluation &e, const I
     r.prandtl = used.prandtl;
     // The calculator's point, with this correlation's own Re and Pr, and the flow's Mach number.
     r.point = pointOf(in);
+    describeGeometry(p, r.point);
     r.point.reynolds = r.reynolds;
     r.point.prandtl = r.prandtl;
     r.point.mach = e.mach.value_or(0.0);
@@ -249,6 +251,10 @@ Result resultOf(const Term &term, const Problem &p, const Evaluation &e, const I
     const bool atX = term.kind == Kind::Local && needsDistances(sel);
     const double h = *r.nusselt * used.thermalConductivity / (atX ? *p.distance : length);
     r.heatTransferCoefficient = h;
+    if (sel.isTubeBank() || sel.isNonCircular()) {
+        bankOrSectionRates(p, e, r);
+        return r;
+    }
     if (takesHeatFlux(sel)) {
         r.heatFlux = *p.heatFlux;
         r.temperatureDifference = *p.heatFlux / h;
@@ -274,6 +280,10 @@ std::string_view hintFor(const Selection &s)
         return {};
     if (s.isSphere())
         return "Choose Regular Sphere or Drops";
+    if (s.isTubeBank())
+        return "Choose aligned or staggered tubes";
+    if (s.isNonCircular())
+        return "Choose the section";
     if (s.heat == HeatCondition::None)
         return "Choose the heat flow condition";
     if (s.heat != HeatCondition::UniformTemperature)
@@ -301,8 +311,9 @@ std::string_view fieldName(Field f)
     static constexpr std::string_view names[] = {
         "Fluid", "Velocity", "Length", "Free-stream temperature", "Surface temperature", "Pressure",
         "Distance x", "Heat start ξ", "Heat flux", "ρ at T_f", "μ at T_f", "k at T_f", "c_p at T_f", "ρ at T∞",
-        "μ at T∞", "k at T∞", "c_p at T∞", "Pr_s at Ts", "μ_s at Ts"};
-    static_assert(std::size(names) == static_cast<std::size_t>(Field::SurfaceViscosity) + 1);
+        "μ at T∞", "k at T∞", "c_p at T∞", "Pr_s at Ts", "μ_s at Ts",
+        "Transverse pitch S_T", "Longitudinal pitch S_L", "Rows N_L", "Tubes per row N_T"};
+    static_assert(std::size(names) == static_cast<std::size_t>(Field::TubesPerRow) + 1);
     return names[static_cast<std::size_t>(f)];
 }
 
@@ -354,6 +365,7 @@ Evaluation evaluate(const Problem &p)
     const Needs needs = needsOf(sel);
     Checker check{p, e.messages};
     const Checked c = checkInputs(check, p, needs.freeStream);
+    const bool bankOk = checkBank(check, p);
     const bool flux = takesHeatFlux(sel);
     if (c.temperatures && (c.pressure || p.fluid == FluidChoice::Custom)) {
         if (!flux)
@@ -366,10 +378,14 @@ Evaluation evaluate(const Problem &p)
     // Air's speed of sound at T_inf: every correlation assumes an incompressible flow.
     if (p.fluid == FluidChoice::Air && c.velocity && c.atFreeStream)
         e.mach = *p.velocity / c.atFreeStream->speedOfSound;
-    const bool propertiesOk = takeProperties(check, p, needs, c, e);
+    bool propertiesOk = takeProperties(check, p, needs, c, e);
+    // A tube bank's Zukauskas properties belong to the mean of its inlet and outlet temperatures.
+    if (propertiesOk && bankOk && c.flow && e.freeStream && e.surface && sel.isTubeBank())
+        propertiesOk = solveBank(check, p, e);
 
     // The numbers the calculator works with: film values, or T_inf ones for a case without any.
-    if (const std::optional<PropertiesUsed> &main = needs.film ? e.film : e.freeStream) {
+    // A tube bank's are Zukauskas' (Re_max at the bank's mean temperature).
+    if (const std::optional<PropertiesUsed> &main = needs.film && !sel.isTubeBank() ? e.film : e.freeStream) {
         e.prandtl = main->state.prandtl;
         if (c.flow)
             e.reynolds = reynoldsOf(p, main->state);
@@ -379,7 +395,7 @@ Evaluation evaluate(const Problem &p)
     if (e.surface && e.freeStream && needs.viscosityRatio)
         e.viscosityRatio = e.freeStream->state.dynamicViscosity / e.surface->state.dynamicViscosity;
 
-    if (!e.messages.empty() || !propertiesOk || !c.flow || !c.distances)
+    if (!e.messages.empty() || !propertiesOk || !c.flow || !c.distances || !bankOk)
         return e;
 
     // What "Use in Calculator" writes.
@@ -401,6 +417,9 @@ Evaluation evaluate(const Problem &p)
     for (const Term &term : termsOf(sel, *e.prandtl))
         e.results.push_back(resultOf(term, p, e, in));
     addFreeConvection(p, e);
+    // The calculator has no tube bank and no non-circular section.
+    if (sel.isTubeBank() || sel.isNonCircular())
+        return e;
     e.calculatorInputs = in;
     e.calculatorOutcome = calculate(sel, in);
     return e;

@@ -63,6 +63,10 @@ enum class Field {
     FreeStreamSpecificHeat,
     SurfacePrandtl,
     SurfaceViscosity,
+    TransversePitch, // tube bank: S_T, S_L, N_L and (optional) N_T
+    LongitudinalPitch,
+    Rows,
+    TubesPerRow,
 };
 
 struct Problem {
@@ -78,6 +82,12 @@ struct Problem {
     std::optional<double> distance;              // m: x (unheated starting length)
     std::optional<double> heatStart;             // m: xi
     std::optional<double> heatFlux;              // W/m²: the uniform-flux plate's q'' (takesHeatFlux)
+    // A tube bank (length is the tube diameter D): pitches in m, rows N_L, tubes per row N_T
+    // (optional: without it the heat rate is that of one tube per metre of its length).
+    std::optional<double> transversePitch;
+    std::optional<double> longitudinalPitch;
+    std::optional<double> rows;
+    std::optional<double> tubesPerRow;
     // Units that messages use when they quote an input: temperatures, pressure, velocity, lengths
     // and heat flux each in the unit chosen for them.
     Unit temperatureUnit = defaultUnit(Quantity::Temperature);
@@ -110,7 +120,7 @@ struct Message {
     std::string text;
 };
 
-enum class Role { Film, FreeStream, Surface };
+enum class Role { Film, FreeStream, Surface, BankMean };
 
 struct PropertiesUsed {
     Role role;
@@ -168,6 +178,12 @@ struct Evaluation {
     // No case chosen yet in the calculator, or one it does not evaluate: say what to choose.
     std::string_view caseHint;
     bool noHeatFlow = false; // T_s = T_inf: h is shown, q'' and q are 0
+    // A tube bank: V_max, and from Zukauskas' h the outlet temperature, the log-mean temperature
+    // difference and the mean temperature its properties were taken at (iterated, see tubebank.h).
+    std::optional<double> maximumVelocity;      // m/s
+    std::optional<double> outletTemperature;    // K
+    std::optional<double> logMeanTemperatureDifference; // K
+    std::optional<PropertiesUsed> inlet;        // at T_inf, the inlet: ρ and c_p of the energy balance
 };
 
 Evaluation evaluate(const Problem &problem);

@@ -46,6 +46,10 @@ constexpr Plausible plausible[] = {
     {Field::FilmSpecificHeat, 0.0, 1.0e6, "J/(kg·K)"},
     {Field::FreeStreamSpecificHeat, 0.0, 1.0e6, "J/(kg·K)"},
     {Field::SurfacePrandtl, 0.0, 1.0e9, ""},
+    {Field::TransversePitch, 0.0, 1.0e8, {}},
+    {Field::LongitudinalPitch, 0.0, 1.0e8, {}},
+    {Field::Rows, 0.0, 1.0e6, ""},
+    {Field::TubesPerRow, 0.0, 1.0e6, ""},
 };
 
 } // namespace
@@ -58,6 +62,8 @@ Unit Checker::unitOf(Field field) const
     case Field::Length:
     case Field::Distance:
     case Field::HeatStart:
+    case Field::TransversePitch:
+    case Field::LongitudinalPitch:
         return problem.lengthUnit;
     case Field::FreeStreamTemperature:
     case Field::SurfaceTemperature:

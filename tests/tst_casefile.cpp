@@ -105,7 +105,7 @@ void CaseFiles::asOptions_data()
         << "--geometry sphere " + plateOptions;
     QTest::newRow("choices: a cone")
         << caseWith(R"("case": {"geometry": "cone"}, )" + air + cylinderInputs) << 2
-        << R"(case.geometry: "cone" is not one of plate, cylinder or sphere)"
+        << R"(case.geometry: "cone" is not one of plate, cylinder, sphere, tube-bank or noncircular)"
         << "--geometry cone" + cylinderOptions.mid(19);
     QTest::newRow("choices: a fluid type kept from laminar flow, left aside when turbulent")
         << caseWith(R"("case": {"geometry": "plate", "heat": "temperature", "flow": "turbulent", "fluid_type": "regular"}, )"

@@ -180,7 +180,7 @@ void CliBatch::batchHostileFiles_data()
         << answers + answered + "sphere,\"drops,100,0.7\nsphere,drops,100,0.7\n\",,,,,,,unterminated quoted field\n";
     QTest::newRow("quoted newline and quote")
         << head + "\"sph\"\"ere\",\"dr\nops\",1,1\n" + good << 1
-        << answers + "\"sph\"\"ere\",\"dr\nops\",1,1,,,,,\"--geometry: \"\"sph\"\"ere\"\" is not one of plate, cylinder or sphere\"\n"
+        << answers + "\"sph\"\"ere\",\"dr\nops\",1,1,,,,,\"--geometry: \"\"sph\"\"ere\"\" is not one of plate, cylinder, sphere, tube-bank or noncircular\"\n"
                + answered;
     QTest::newRow("NUL byte in a number") << head + QByteArray("sphere,drops,1\0" "00,0.7\n", 22) + good << 1
                                           << answers + QByteArray("sphere,drops,1\0" "00,0.7", 21) + notEntered + answered;
