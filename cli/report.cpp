@@ -373,6 +373,8 @@ void writeText(std::string &out, const Request &request, const Answer &a)
         const physics::Problem &problem = request.problem;
         if (e.maximumVelocity)
             bankLine("Maximum velocity", shown(*e.maximumVelocity) + " m/s");
+        if (e.freeStream && e.freeStream->role == physics::Role::BankMean)
+            bankLine("Mean temperature", physics::quoted(e.freeStream->temperature, problem.temperatureUnit, 2));
         if (e.outletTemperature)
             bankLine("Outlet temperature", physics::quoted(*e.outletTemperature, problem.temperatureUnit, 2));
         if (e.logMeanTemperatureDifference)

@@ -1,5 +1,6 @@
 #include "flowconditions.h"
 
+#include "bankinputs.h"
 #include "casefileio.h"
 #include "externalflow.h"
 #include "onscreen.h"
@@ -49,6 +50,14 @@ const TypedField kTypedFields[] = {
     {Field::Distance, "Distance", Quantity::Length, &physics::Problem::distance, &physics::CaseFile::distance},
     {Field::HeatStart, "HeatStart", Quantity::Length, &physics::Problem::heatStart, &physics::CaseFile::heatStart},
     {Field::HeatFlux, "HeatFluxInput", Quantity::HeatFlux, &physics::Problem::heatFlux, &physics::CaseFile::heatFlux},
+    // A tube bank's (bankinputs.h); its numbers of tubes have no unit to choose.
+    {Field::TransversePitch, "TransversePitch", Quantity::Length, &physics::Problem::transversePitch,
+     &physics::CaseFile::transversePitch},
+    {Field::LongitudinalPitch, "LongitudinalPitch", Quantity::Length, &physics::Problem::longitudinalPitch,
+     &physics::CaseFile::longitudinalPitch},
+    {Field::Rows, "Rows", Quantity::Length, &physics::Problem::rows, &physics::CaseFile::rows},
+    {Field::TubesPerRow, "TubesPerRow", Quantity::Length, &physics::Problem::tubesPerRow,
+     &physics::CaseFile::tubesPerRow},
 };
 
 // The properties of a fluid of one's own, typed in fixed SI units: widgets made here, named as
@@ -115,10 +124,11 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     setModal(false);
 
     setUpHeatFluxInput();
+    nusselt::flowwindow::addBankWidgets(ui, this);
     for (const TypedField &t : kTypedFields) {
         const QString key = QLatin1String(t.key);
         inputs.try_emplace(t.field, findChild<QLineEdit *>(key + QStringLiteral("Edit")),
-                           findChild<QComboBox *>(key + QStringLiteral("Unit")),
+                           findChild<QWidget *>(key + QStringLiteral("Unit")),
                            findChild<QLabel *>(key + QStringLiteral("Message")),
                            findChild<QLabel *>(key + QStringLiteral("Label")), t.quantity, [this] { refresh(); });
     }
@@ -232,7 +242,9 @@ void FlowConditions::setUpCustomFields()
 // calculator's own choices come back.
 void FlowConditions::setUpChoices()
 {
-    choiceBoxes = {ui.GeometryChoice, ui.HeatChoice, ui.FlowChoice, ui.FluidTypeChoice, ui.SphereChoice};
+    choiceBoxes = {ui.GeometryChoice, ui.HeatChoice, ui.FlowChoice, ui.FluidTypeChoice, ui.SphereChoice,
+                   findChild<QComboBox *>(QStringLiteral("ArrangementChoice")),
+                   findChild<QComboBox *>(QStringLiteral("SectionChoice"))};
     for (Choice c : nusselt::allChoices) {
         QComboBox *box = choiceBoxes[static_cast<std::size_t>(c)];
         for (const nusselt::ChoiceItem &item : nusselt::infoOf(c))
@@ -360,7 +372,9 @@ void FlowConditions::refresh()
 
 void FlowConditions::showInputs()
 {
-    ui.LengthLabel->setText(chosen.isPlate() ? tr("Plate le&ngth L") : tr("&Diameter D"));
+    ui.LengthLabel->setText(nusselt::flowwindow::lengthCaption(chosen));
+    for (const Field f : {Field::TransversePitch, Field::LongitudinalPitch, Field::Rows, Field::TubesPerRow})
+        inputs.at(f).setShown(chosen.isTubeBank());
     const bool distances = physics::needsDistances(chosen);
     inputs.at(Field::Distance).setShown(distances);
     inputs.at(Field::HeatStart).setShown(distances);

@@ -88,7 +88,7 @@ void showSummary(Ui_FlowConditions &ui, const Selection &selection, const physic
     ui.PrandtlValue->setText(numberText(e.prandtl, 5));
     ui.PrandtlSurfaceValue->setText(numberText(e.prandtlSurface, 5));
     ui.ViscosityRatioValue->setText(numberText(e.viscosityRatio, 5));
-    ui.SummaryForm->setRowVisible(ui.PrandtlSurfaceValue, selection.isCylinder());
+    ui.SummaryForm->setRowVisible(ui.PrandtlSurfaceValue, selection.isCylinder() || selection.isTubeBank());
     ui.SummaryForm->setRowVisible(ui.ViscosityRatioValue, selection.isRegularSphere());
     showBuoyancy(ui, selection, e);
 }
@@ -103,7 +103,7 @@ void showProperties(Ui_FlowConditions &ui, const Selection &selection, const phy
     if (needs(Field::FilmDensity))
         columns.emplace_back(QStringLiteral("T_f"), &e.film);
     if (needs(Field::FreeStreamDensity))
-        columns.emplace_back(QStringLiteral("T∞"), &e.freeStream);
+        columns.emplace_back(selection.isTubeBank() ? QStringLiteral("T_m") : QStringLiteral("T∞"), &e.freeStream);
     if (needs(Field::SurfacePrandtl) || needs(Field::SurfaceViscosity))
         columns.emplace_back(QStringLiteral("Ts"), &e.surface);
 
@@ -161,6 +161,8 @@ void showCorrelations(Ui_FlowConditions &ui, const Selection &selection, const p
         QString reference = QStringLiteral("T_f");
         if (res.reference == nusselt::Reference::FreeStream)
             reference = selection.isCylinder() ? QStringLiteral("T∞ (Pr_s at Ts)") : QStringLiteral("T∞ (μ_s at Ts)");
+        else if (res.reference == nusselt::Reference::BankMean)
+            reference = QStringLiteral("T_m (Pr_s at Ts)");
         table->setItem(r, ColReference, new QTableWidgetItem(reference));
         table->setItem(r, ColRe, numberItem(res.reynolds, 6));
         table->setItem(r, ColPr, numberItem(res.prandtl, 5));
@@ -218,7 +220,19 @@ void showNotes(Ui_FlowConditions &ui, const Selection &selection, const physics:
             tf += QStringLiteral(" = ") + temperatureText(*e.filmTemperature, units.temperature);
         statement << tr("%1: all properties at the film temperature %2.").arg(joinedNames(film), tf);
     }
-    if (!freeStream.isEmpty()) {
+    if (selection.isTubeBank() && !freeStream.isEmpty()) {
+        QString tm = QStringLiteral("T_m = (T∞ + T_o)/2");
+        if (e.freeStream)
+            tm += QStringLiteral(" = ") + temperatureText(e.freeStream->temperature, units.temperature);
+        statement << tr("%1: all properties at the bank's mean temperature %2 (iterated), Pr_s at the surface "
+                        "temperature Ts.").arg(joinedNames(freeStream), tm);
+        if (e.maximumVelocity && e.outletTemperature && e.logMeanTemperatureDifference)
+            statement << tr("Maximum velocity V_max = %1 m/s; outlet temperature T_o = %2; log-mean temperature "
+                            "difference ΔT_lm = %3 K. q″ = h ΔT_lm; q′ per metre of tube length, for the whole bank "
+                            "with N_T, else for one tube.")
+                             .arg(numberText(e.maximumVelocity, 4), temperatureText(*e.outletTemperature, units.temperature),
+                                  numberText(e.logMeanTemperatureDifference, 4));
+    } else if (!freeStream.isEmpty()) {
         statement << tr("%1: all properties at the free-stream temperature T∞, %2 at the surface temperature Ts.")
                          .arg(joinedNames(freeStream),
                               selection.isCylinder() ? QStringLiteral("Pr_s") : QStringLiteral("μ_s"));

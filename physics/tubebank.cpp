@@ -52,30 +52,31 @@ bool checkBank(Checker &check, const Problem &p)
 {
     if (!p.selection.isTubeBank())
         return true;
-    bool ok = check.positive(Field::TransversePitch, p.transversePitch, "transverse pitch S_T");
-    ok = check.positive(Field::LongitudinalPitch, p.longitudinalPitch, "longitudinal pitch S_L") && ok;
-    ok = wholeCount(check, Field::Rows, p.rows, "number of rows N_L") && ok;
+    const bool st = check.positive(Field::TransversePitch, p.transversePitch, "transverse pitch S_T");
+    const bool sl = check.positive(Field::LongitudinalPitch, p.longitudinalPitch, "longitudinal pitch S_L");
+    bool ok = wholeCount(check, Field::Rows, p.rows, "number of rows N_L") && st && sl;
     if (p.tubesPerRow)
         ok = wholeCount(check, Field::TubesPerRow, p.tubesPerRow, "number of tubes per row N_T") && ok;
-    if (!ok || !p.length || !(*p.length > 0.0))
+    // Each pitch against the diameter as soon as both are there.
+    if (!p.length || !(*p.length > 0.0) || !std::isfinite(*p.length))
         return false;
     const double d = *p.length;
     const Unit &u = p.lengthUnit;
-    if (*p.transversePitch <= d) {
+    if (st && *p.transversePitch <= d) {
         check.say(Field::TransversePitch,
                   "The tubes touch: S_T must be larger than the diameter " + quoted(d, u, -1));
         return false;
     }
     // Staggered rows interleave: the tubes of neighbouring rows must not overlap either.
-    const double diagonal = std::hypot(*p.longitudinalPitch, 0.5 * *p.transversePitch);
     const bool staggered = p.selection.arrangement == Arrangement::Staggered;
-    if (staggered ? diagonal <= d : *p.longitudinalPitch <= d) {
+    if (st && sl && (staggered ? std::hypot(*p.longitudinalPitch, 0.5 * *p.transversePitch) <= d
+                               : *p.longitudinalPitch <= d)) {
         check.say(Field::LongitudinalPitch,
                   staggered ? "The tubes of neighbouring rows touch: raise S_L or S_T"
                             : "The tubes touch: S_L must be larger than the diameter " + quoted(d, u, -1));
         return false;
     }
-    return true;
+    return ok;
 }
 
 void describeGeometry(const Problem &p, Point &point)

@@ -190,8 +190,10 @@ void FlowChoice::caseBoxesAndTheirItems_data()
     QTest::addColumn<QStringList>("items");
     QTest::addColumn<QString>("calculatorCombo");
     QTest::addColumn<QStringList>("calculatorItems");
-    QTest::newRow("geometry") << "Geometry" << QStringList{"Flat Plate", "Cylinder", "Sphere"} << "GeometryCombo"
-                              << QStringList{"Flat Plate", "Cylinder", "Sphere"};
+    // The window also offers the geometries the calculator lacks.
+    QTest::newRow("geometry") << "Geometry"
+                              << QStringList{"Flat Plate", "Cylinder", "Sphere", "Tube Bank", "Non-circular Cylinder"}
+                              << "GeometryCombo" << QStringList{"Flat Plate", "Cylinder", "Sphere"};
     QTest::newRow("heat") << "Heat flow condition" << QStringList{"Uniform Temp", "Uniform Flux", "Unheated Starting Length"}
                           << "UniformTempCombo" << QStringList{"Uniform Temp", "Uniform Flux", "Unheated Starting Length"};
     QTest::newRow("flow") << "Flow condition" << QStringList{"Turbulent", "Laminar", "Mixed Flow"} << "TurbulantCombo"

@@ -232,16 +232,25 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_form(const char *lines)
     Selection s;
     s.geometry = Geometry::None;
     json choices = json::array();
-    const Key keys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere};
+    const Key keys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere, Key::Arrangement, Key::Section};
+    static_assert(std::size(keys) == allChoices.size());
+    // The page does not offer tube banks and non-circular sections yet (their pitches, rows and
+    // results have no place on it): their geometries are left out, so their choices are never asked.
+    const auto offered = [](Choice c, const ChoiceItem &item) {
+        return c != Choice::Geometry
+            || (item.code != static_cast<int>(Geometry::TubeBank) && item.code != static_cast<int>(Geometry::NonCircular));
+    };
     for (std::size_t i = 0; i < allChoices.size(); ++i) {
         const ChoiceInfo info = infoOf(allChoices[i]);
         const std::optional<std::string_view> &word = given[static_cast<std::size_t>(keys[i])];
         const bool asked = isAsked(s, allChoices[i]);
         if (const ChoiceItem *item = word && asked ? info.withWord(trimmed(*word)) : nullptr)
-            setCode(s, allChoices[i], item->code);
+            if (offered(allChoices[i], *item))
+                setCode(s, allChoices[i], item->code);
         json items = json::array();
         for (const ChoiceItem &item : info)
-            items.push_back({{"word", item.word}, {"label", item.label}});
+            if (offered(allChoices[i], item))
+                items.push_back({{"word", item.word}, {"label", item.label}});
         choices.push_back({{"key", info.key},
                            {"label", info.label},
                            {"asked", asked},
