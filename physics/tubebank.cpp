@@ -149,6 +149,8 @@ void bankOrSectionRates(const Problem &p, const Evaluation &e, Result &r)
         r.heatRate = *r.heatFlux * d * (oneFace ? 1.0 : perimeterPerWidth(p.selection.section));
         return;
     }
+    if (!e.inlet)
+        return; // no inlet properties (solveBank did not run): no energy balance either
     // Each relation's own h gives its own outlet temperature and ΔT_lm (ρ and c_p at the inlet).
     const double dtlm = logMean(difference, remainingFraction(p, h, e.inlet->state));
     r.heatFlux = h * dtlm;
