@@ -26,7 +26,8 @@ const std::vector<TermColumns> &termColumns()
     static const std::vector<TermColumns> columns = [] {
         std::vector<TermColumns> all;
         const auto add = [&all](const Selection &s, double prandtl) {
-            for (const Term &t : termsOf(s, prandtl)) {
+            // A liquid metal's own correlations come last in their case: their columns too.
+            for (const Term &t : termsOf(s, prandtl, true)) {
                 if (std::any_of(all.begin(), all.end(), [&t](const TermColumns &c) {
                         return c.term.correlation == t.correlation && c.term.kind == t.kind;
                     }))

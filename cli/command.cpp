@@ -3,6 +3,7 @@
 #include "batch.h"
 #include "casefile.h"
 #include "files.h"
+#include "fluidstore.h"
 #include "numbers.h"
 #include "properties.h"
 #include "report.h"
@@ -56,7 +57,7 @@ std::string_view helpOf(Key key)
     case Key::Length: return "unheated plate: its length; physical: plate length, diameter (tube bank: of a tube) or a section's width D (12.7mm)";
     case Key::X: return "unheated plate: distance from the leading edge";
     case Key::Xi: return "unheated plate: where heating starts";
-    case Key::Fluid: return "physical: air, water or custom (a fluid of one's own: give its properties)";
+    case Key::Fluid: return "physical: air, water, steam, sodium, nak, lead, lead-bismuth or custom (a fluid of one's own: give its properties)";
     case Key::Velocity: return "physical: free-stream velocity (10m/s, 32.8ft/s)";
     case Key::TInf: return "physical: free-stream temperature (26.2C, 299.35K, 79.2F)";
     case Key::TSurface: return "physical: surface temperature";
@@ -140,12 +141,24 @@ std::string replaceOption(std::string message)
     return message;
 }
 
+// A --fluid-file path as --fluid takes it: one that does not look like a path gets "./".
+std::string asTablePath(const std::string &path)
+{
+    return physics::looksLikeTableFile(path) ? path : "./" + path;
+}
+
 int properties(const std::string &fluidWord, const std::string &temperature,
                const std::optional<std::string> &pressure, const std::string &format)
 {
     // The same reading as a physical case's temperature and pressure, for the tabulated fluids.
-    if (trimmed(fluidWord) != "air" && trimmed(fluidWord) != "water") {
-        complain("--fluid: \"" + std::string(trimmed(fluidWord)) + "\" is not one of air or water");
+    const std::optional<physics::FluidChoice> choice = physics::fluidChoiceOf(trimmed(fluidWord));
+    const bool table = !choice && (physics::looksLikeTableFile(trimmed(fluidWord)) || physics::keptFluidFile(trimmed(fluidWord)));
+    if (!table && (!choice || !physics::tabulated(*choice))) {
+        std::string words;
+        for (const physics::Fluid f : physics::allFluids)
+            words += (words.empty() ? "" : f == physics::Fluid::LeadBismuth ? " or " : ", ")
+                + std::string(physics::fluidWord(f));
+        complain("--fluid: \"" + std::string(trimmed(fluidWord)) + "\" is not one of " + words);
         return exitUsage;
     }
     Given given;
@@ -164,8 +177,23 @@ int properties(const std::string &fluidWord, const std::string &temperature,
         complain("--temperature: give a temperature with its unit, e.g. 300K");
         return exitRefused;
     }
-    const physics::Fluid fluid =
-        p.fluid == physics::FluidChoice::Water ? physics::Fluid::Water : physics::Fluid::Air;
+    if (p.table) {
+        const physics::PropertyResult r = p.table->at(*p.freeStreamTemperature, *p.pressure);
+        if (!r.ok()) {
+            complain(p.table->name() + " properties are known from "
+                     + physics::quotedLimit(p.table->minTemperature(), p.temperatureUnit, physics::Limit::Lower, 2) + " to "
+                     + physics::quotedLimit(p.table->maxTemperature(), p.temperatureUnit, physics::Limit::Upper, 2));
+            return exitRefused;
+        }
+        std::string out;
+        if (format == "json")
+            writePropertiesJson(out, std::nullopt, r.state);
+        else
+            writePropertiesText(out, p.table->name(), std::nullopt, r.state);
+        emit(out);
+        return 0;
+    }
+    const physics::Fluid fluid = *physics::tabulated(p.fluid);
     const physics::PropertyResult r =
         physics::properties(fluid, *p.freeStreamTemperature, *p.pressure);
     if (!r.ok()) {
@@ -174,9 +202,9 @@ int properties(const std::string &fluidWord, const std::string &temperature,
     }
     std::string out;
     if (format == "json")
-        writePropertiesJson(out, r.state);
+        writePropertiesJson(out, fluid, r.state);
     else
-        writePropertiesText(out, fluid, r.state);
+        writePropertiesText(out, physics::fluidWord(fluid), fluid, r.state);
     emit(out);
     return 0;
 }
@@ -209,6 +237,10 @@ int run(int argc, const char *const *argv)
     for (std::size_t i = 0; i < keyCount; ++i)
         options[i] = calc->add_option(optionName(static_cast<Key>(i)), texts[i],
                                       std::string(helpOf(static_cast<Key>(i))));
+    // A fluid from a table file: --fluid with the path, made one if it does not look like one.
+    std::string fluidFile;
+    CLI::Option *fluidFileOption = calc->add_option(
+        "--fluid-file", fluidFile, "physical: a CSV table of the fluid's properties (see FLUID FROM A TABLE)");
     std::string casePath;
     CLI::Option *caseOption =
         calc->add_option("--case", casePath, "a case file saved by the Flow Conditions window");
@@ -221,7 +253,10 @@ int run(int argc, const char *const *argv)
     std::string fluid;
     std::string temperature;
     std::string pressure;
-    props->add_option("--fluid", fluid, "air or water")->required();
+    CLI::Option *propsFluid =
+        props->add_option("--fluid", fluid, "air, water, steam, sodium, nak, lead, lead-bismuth or a kept fluid's name");
+    std::string propsFluidFile;
+    props->add_option("--fluid-file", propsFluidFile, "a CSV table of the fluid's properties")->excludes(propsFluid);
     props->add_option("--temperature", temperature, "with its unit: 300K, 26.85C, 80.33F")->required();
     CLI::Option *pressureOption =
         props->add_option("--pressure", pressure, "101.325kPa, 1atm, 1bar, 14.7psi (default 1 atm)");
@@ -309,6 +344,15 @@ int run(int argc, const char *const *argv)
         for (std::size_t i = 0; i < keyCount; ++i)
             if (options[i]->count() > 0)
                 given[i] = texts[i];
+        const std::size_t fluidKey = static_cast<std::size_t>(Key::Fluid);
+        if (fluidFileOption->count() > 0) {
+            if (given[fluidKey]) {
+                complain("--fluid-file cannot be combined with --fluid");
+                return exitUsage;
+            }
+            fluidFile = asTablePath(fluidFile);
+            given[fluidKey] = fluidFile;
+        }
         Request request;
         if (std::optional<Fault> fault = buildRequest(given, request)) {
             complain(fault->message);
@@ -316,11 +360,16 @@ int run(int argc, const char *const *argv)
         }
         return finish(request, format);
     }
-    if (props->parsed())
+    if (props->parsed()) {
+        if (propsFluid->count() == 0 && propsFluidFile.empty())
+            return usageError("properties: give --fluid or --fluid-file");
+        if (propsFluid->count() == 0)
+            fluid = asTablePath(propsFluidFile);
         return properties(fluid, temperature,
                           pressureOption->count() > 0 ? std::optional<std::string>(pressure)
                                                       : std::nullopt,
                           propsFormat);
+    }
 
     std::FILE *in = stdin;
     if (input != "-" && !(in = std::fopen(input.c_str(), "rb"))) {

@@ -133,6 +133,18 @@ Json stateOf(const physics::State &st)
             {"prandtl", st.prandtl}};
 }
 
+// A liquid metal's stated uncertainty, relative per property; null where its source states none.
+Json uncertaintyJson(std::optional<physics::Fluid> fluid)
+{
+    const std::optional<physics::Uncertainty> u = fluid ? physics::uncertaintyOf(*fluid) : std::nullopt;
+    if (!u)
+        return nullptr;
+    return Json{{"density", u->density},
+                {"specific_heat", u->specificHeat},
+                {"thermal_conductivity", u->thermalConductivity},
+                {"dynamic_viscosity", u->dynamicViscosity}};
+}
+
 std::string_view rateUnit(physics::RateKind kind)
 {
     switch (kind) {
@@ -252,6 +264,10 @@ void writeJson(std::string &out, const Request &request, const Answer &a)
 
     const physics::Evaluation &e = a.evaluation;
     j["fluid"] = physics::fluidWord(request.problem.fluid);
+    if (request.problem.table)
+        j["fluid_table"] = request.problem.table->name();
+    if (const Json u = uncertaintyJson(physics::tabulated(request.problem.fluid)); !u.is_null())
+        j["fluid_uncertainty"] = u;
     j["film_temperature_K"] = number(e.filmTemperature);
     j["mach"] = number(e.mach);
     j["reynolds"] = number(e.reynolds);
@@ -342,6 +358,13 @@ void writeText(std::string &out, const Request &request, const Answer &a)
     } else {
         const physics::Evaluation &e = a.evaluation;
         out += "\n";
+        if (const std::optional<physics::Fluid> f = physics::tabulated(request.problem.fluid)) {
+            if (const std::string u = physics::uncertaintyText(*f); !u.empty()) {
+                padded(out, "Uncertainty", 19);
+                out += std::string(physics::fluidName(*f)) + " properties " + u;
+                out += '\n';
+            }
+        }
         if (e.filmTemperature) {
             padded(out, "Film temperature", 19);
             out += physics::quoted(*e.filmTemperature, request.problem.temperatureUnit, 1);
@@ -421,12 +444,16 @@ void writeText(std::string &out, const Request &request, const Answer &a)
 
 // ---- Properties ------------------------------------------------------------------------------
 
-void writePropertiesJson(std::string &out, const physics::State &st)
+void writePropertiesJson(std::string &out, std::optional<physics::Fluid> fluid, const physics::State &st)
 {
-    appendJson(out, stateOf(st));
+    Json j = stateOf(st);
+    if (const Json u = uncertaintyJson(fluid); !u.is_null())
+        j["uncertainty"] = u;
+    appendJson(out, j);
 }
 
-void writePropertiesText(std::string &out, physics::Fluid fluid, const physics::State &st)
+void writePropertiesText(std::string &out, std::string_view name, std::optional<physics::Fluid> fluid,
+                         const physics::State &st)
 {
     const auto line = [&out](std::string_view label, double v, std::string_view unit) {
         padded(out, label, 22);
@@ -438,8 +465,13 @@ void writePropertiesText(std::string &out, physics::Fluid fluid, const physics::
         out += '\n';
     };
     padded(out, "Fluid", 22);
-    out += fluid == physics::Fluid::Air ? "air" : "water";
+    out += name;
     out += '\n';
+    if (const std::string u = fluid ? physics::uncertaintyText(*fluid) : std::string(); !u.empty()) {
+        padded(out, "Uncertainty", 22);
+        out += u;
+        out += '\n';
+    }
     line("Temperature", st.temperature, "K");
     line("Pressure", st.pressure, "Pa");
     line("Density", st.density, "kg/m³");
@@ -454,7 +486,7 @@ std::string propertyIssueText(physics::Fluid fluid, const physics::PropertyResul
                               const physics::Unit &tu, const physics::Unit &pu)
 {
     using physics::Issue;
-    const std::string name = fluid == physics::Fluid::Air ? "Air" : "Water";
+    const std::string name(physics::fluidName(fluid));
     switch (r.issue) {
     case Issue::None:
         return {};
@@ -474,6 +506,8 @@ std::string propertyIssueText(physics::Fluid fluid, const physics::PropertyResul
         return "water boils at " + physics::quotedLimit(r.limit, tu, physics::Limit::Upper, 2) + " at this pressure";
     case Issue::Freezes:
         return "water freezes below " + physics::quotedLimit(r.limit, tu, physics::Limit::Lower, 2);
+    case Issue::Condenses:
+        return "steam condenses below " + physics::quotedLimit(r.limit, tu, physics::Limit::Lower, 2) + " at this pressure";
     }
     return {};
 }

@@ -44,8 +44,12 @@ void writeJson(std::string &out, const Request &request, const Answer &a);
 void writeText(std::string &out, const Request &request, const Answer &a);
 
 // `nusselt properties`: a fluid's state in SI, or why there is none.
-void writePropertiesJson(std::string &out, const physics::State &state);
-void writePropertiesText(std::string &out, physics::Fluid fluid, const physics::State &state);
+// JSON: "uncertainty" {"density", "specific_heat", "thermal_conductivity", "dynamic_viscosity"},
+// relative, for a fluid whose source states it.
+// A fluid from a table has no Fluid; name is the fluid's word or its table's name.
+void writePropertiesJson(std::string &out, std::optional<physics::Fluid> fluid, const physics::State &state);
+void writePropertiesText(std::string &out, std::string_view name, std::optional<physics::Fluid> fluid,
+                         const physics::State &state);
 std::string propertyIssueText(physics::Fluid fluid, const physics::PropertyResult &result,
                               const physics::Unit &temperatureUnit, const physics::Unit &pressureUnit);
 

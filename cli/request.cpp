@@ -1,5 +1,6 @@
 #include "request.h"
 
+#include "fluidstore.h"
 #include "numbers.h"
 #include "units.h"
 
@@ -304,21 +305,28 @@ std::optional<Fault> Reader::checkSelection(Selection &s) const
 std::optional<Fault> Reader::checkFluid(physics::Problem &p) const
 {
     if (!has(given, Key::Fluid))
-        return missing(Key::Fluid, "air, water or custom");
+        return missing(Key::Fluid, physics::fluidChoiceWords());
     const std::string_view fluid = trimmed(*at(given, Key::Fluid));
-    std::optional<physics::FluidChoice> chosen;
-    for (const auto choice : {physics::FluidChoice::Air, physics::FluidChoice::Water, physics::FluidChoice::Custom})
-        if (fluid == physics::fluidWord(choice))
-            chosen = choice;
-    if (chosen)
+    if (const std::optional<physics::FluidChoice> chosen = physics::fluidChoiceOf(fluid)) {
         p.fluid = *chosen;
-    else
-        return usage(name(Key::Fluid) + ": \"" + std::string(fluid) + "\" is not one of air, water or custom");
+    } else {
+        // A kept fluid's name, or a table file.
+        std::string why;
+        const std::optional<physics::TableLookup> found = physics::lookUpTable(fluid, why);
+        if (!found)
+            return usage(name(Key::Fluid) + ": " + why);
+        if (!found->read.table)
+            return invalid(name(Key::Fluid) + ": " + found->file + ": " + found->read.where());
+        p.fluid = physics::FluidChoice::Table;
+        p.table = std::make_shared<const physics::PropertyTable>(*found->read.table);
+    }
 
     if (p.fluid != physics::FluidChoice::Custom) {
         for (const PropertyKey &k : propertyKeys)
             if (has(given, k.key))
                 return usage(name(k.key) + " is used only by " + name(Key::Fluid) + " custom");
+        if (p.fluid == physics::FluidChoice::Table)
+            return notUsed(Key::Pressure, "a fluid from a property table (its properties are at one pressure)");
         return std::nullopt;
     }
     if (auto f = notUsed(Key::Pressure, "a fluid of one's own (its properties are given)"))
@@ -538,7 +546,8 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         given[static_cast<std::size_t>(choiceKeys[i])] = wordOf(c.selection, choice);
     }
     if (c.has("fluid"))
-        given[static_cast<std::size_t>(Key::Fluid)] = physics::fluidWord(c.fluid);
+        given[static_cast<std::size_t>(Key::Fluid)] =
+            c.fluid == physics::FluidChoice::Table ? std::string_view(c.fluidTable) : physics::fluidWord(c.fluid);
 
     // Inputs as the options write them, the text and its unit together; a unit left empty is the
     // quantity's default one, as in the window.
@@ -561,7 +570,7 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         {Key::Rows, "rows", &physics::CaseFile::rows},
         {Key::TubesPerRow, "tubes_per_row", &physics::CaseFile::tubesPerRow},
     };
-    const bool custom = c.fluid == physics::FluidChoice::Custom && c.has("fluid");
+    const bool custom = (c.fluid == physics::FluidChoice::Custom || c.fluid == physics::FluidChoice::Table) && c.has("fluid");
     const auto used = [&](Key key) {
         switch (key) {
         case Key::TSurface: return !physics::takesHeatFlux(asked);

@@ -30,6 +30,8 @@ struct Entry {
 // Zukauskas' tube bank 10 <= Re_max <= 2·10^6, 0.7 <= Pr <= 500; Grimison 2000 <= Re_max <= 40,000,
 // Pr >= 0.7; the non-circular sections Pr >= 0.7 and their own Reynolds ranges (sectionRange: here
 // the span of every section's).
+// The liquid metals': Ishiguro et al. (1979) 1 <= Re Pr <= 100; Witte (1968) 3.6·10^4 <= Re <= 1.5·10^5;
+// neither states a Prandtl range beyond that of the liquid metals it was measured in.
 const Entry &entry(Correlation c)
 {
     static const Entry entries[] = {
@@ -53,6 +55,8 @@ const Entry &entry(Correlation c)
         {"Sparrow-Abraham-Tong", Reference::Film, {4500.0, 1.05e5, 0.7, inf, 0.0, 0.0, inf}},
         {"Sparrow-Abraham-Tong back face", Reference::Film, {7000.0, 8.0e4, 0.7, inf, 0.0, 0.0, inf}},
         {"Jakob", Reference::Film, {4000.0, 1.0e5, 0.7, inf, 0.0, 0.0, inf}},
+        {"Ishiguro", Reference::Film, {0.0, inf, 0.0, inf, 1.0, 0.0, inf, 100.0}},
+        {"Witte", Reference::Film, {3.6e4, 1.5e5, 0.0, inf, 0.0, 0.0, inf}},
     };
     return entries[static_cast<int>(c)];
 }
@@ -141,6 +145,10 @@ std::optional<double> correlationValue(const Term &t, const Point &p)
     case Correlation::SparrowPlateBack:
     case Correlation::JakobSection:
         return nonCircular(sectionTableOf(t.correlation, p), re, pr);
+    case Correlation::Ishiguro:
+        return ishiguroCylinder(re * pr);
+    case Correlation::Witte:
+        return witteSphere(re * pr);
     }
     return std::nullopt;
 }
@@ -204,7 +212,7 @@ void check(std::vector<std::string> &out, std::string_view symbol, double v, dou
 
 } // namespace
 
-Terms termsOf(const Selection &s, double prandtl)
+Terms termsOf(const Selection &s, double prandtl, bool liquidMetal)
 {
     Terms t;
     if (s.isPlate()) {
@@ -240,11 +248,15 @@ Terms termsOf(const Selection &s, double prandtl)
         add(t, Correlation::Hilpert, Kind::Average);
         add(t, Correlation::ChurchillBernstein, Kind::Average);
         add(t, Correlation::Zhukauskas, Kind::Average);
+        if (liquidMetal)
+            add(t, Correlation::Ishiguro, Kind::Average);
     } else if (s.isSphere()) {
         if (s.sphere == SphereType::Regular)
             add(t, Correlation::Whitaker, Kind::Average);
         else if (s.sphere == SphereType::Drops)
             add(t, Correlation::RanzMarshall, Kind::Average);
+        if (liquidMetal && !t.empty())
+            add(t, Correlation::Witte, Kind::Average);
     } else if (s.isTubeBank() && s.arrangement != Arrangement::None) {
         add(t, Correlation::ZukauskasBank, Kind::Average);
         add(t, Correlation::Grimison, Kind::Average);
@@ -318,7 +330,7 @@ std::vector<std::string> outsideRange(Correlation c, const Point &p)
     std::vector<std::string> out;
     check(out, "Re", p.reynolds, r.reynoldsMin, r.reynoldsMax, e.name);
     check(out, "Pr", p.prandtl, r.prandtlMin, r.prandtlMax, e.name);
-    check(out, "Pe", p.reynolds * p.prandtl, r.pecletMin, inf, e.name);
+    check(out, "Pe", p.reynolds * p.prandtl, r.pecletMin, r.pecletMax, e.name);
     if (c == Correlation::Whitaker && p.viscositySurface > 0.0)
         check(out, "μ/μs", p.viscosity / p.viscositySurface, r.viscosityRatioMin, r.viscosityRatioMax,
               e.name);

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstddef>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ enum class Correlation {
     SparrowSection,      // non-circular cylinder, newer tabulation (a plate's front face)
     SparrowPlateBack,    // thin plate across the flow, its back face
     JakobSection,        // non-circular cylinder, older tabulation
+    Ishiguro,           // liquid-metal cylinder, 1.125 Pe^0.413
+    Witte,              // liquid-metal sphere, 2 + 0.386 Pe^1/2
 };
 
 enum class Kind { Local, Average };
@@ -53,9 +56,10 @@ struct Term {
     Kind kind;
 };
 
-// The Nusselt numbers of a case in the order of the calculator's fields; at most four.
+// The Nusselt numbers of a case in the order of the calculator's fields (at most four), and a
+// liquid metal's own correlation after them.
 struct Terms {
-    std::array<Term, 4> items{};
+    std::array<Term, 5> items{};
     std::size_t count = 0;
 
     const Term *begin() const { return items.data(); }
@@ -66,8 +70,9 @@ struct Terms {
 // The terms of the selected case; empty while the selection does not name a case the calculator
 // evaluates (no heat flow condition yet, uniform flux with mixed flow, no fluid type ...). The
 // Prandtl number chooses between the 0.332 relation (Pr >= 0.6) and Churchill-Ozoe, as the
-// calculator does.
-Terms termsOf(const Selection &selection, double prandtl);
+// calculator does. With `liquidMetal` (a physical problem whose fluid is one) a cylinder also has
+// Ishiguro et al.'s correlation and a sphere of either kind Witte's; the calculator has neither.
+Terms termsOf(const Selection &selection, double prandtl, bool liquidMetal = false);
 
 // Where a correlation is evaluated. Lengths only for the unheated starting length (any one unit).
 struct Point {
@@ -129,6 +134,7 @@ struct ValidityRange {
     double pecletMin;         // Re Pr
     double viscosityRatioMin; // mu / mu_s (Whitaker)
     double viscosityRatioMax;
+    double pecletMax = std::numeric_limits<double>::infinity();
 };
 ValidityRange rangeOf(Correlation correlation);
 

@@ -181,4 +181,14 @@ double ranzMarshallDrop(double re, double pr)
     return 2.0 + 0.6 * std::pow(re, 0.5) * std::pow(pr, oneThird);
 }
 
+double ishiguroCylinder(double pe)
+{
+    return 1.125 * std::pow(pe, 0.413);
+}
+
+double witteSphere(double pe)
+{
+    return 2.0 + 0.386 * std::pow(pe, 0.5);
+}
+
 } // namespace nusselt

@@ -46,4 +46,8 @@ std::optional<double> zhukauskas(double re, double pr, double prSurface); // emp
 double whitakerSphere(double re, double pr, double mu, double muSurface);
 double ranzMarshallDrop(double re, double pr);           // 2 + 0.6 Re^1/2 Pr^1/3
 
+// Liquid metals (Pr << 1), in the Peclet number Pe = Re Pr.
+double ishiguroCylinder(double pe);                      // 1.125 Pe^0.413 (Ishiguro et al. 1979)
+double witteSphere(double pe);                           // 2 + 0.386 Pe^1/2 (Witte 1968)
+
 } // namespace nusselt

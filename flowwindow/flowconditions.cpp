@@ -411,6 +411,14 @@ void FlowConditions::showInputs()
         in.setMessage(messages(field));
     ui.FluidMessage->setText(messages(Field::Fluid));
     ui.FluidMessage->setVisible(!ui.FluidMessage->text().isEmpty());
+    // A liquid metal's properties come with the uncertainty their source states.
+    const std::optional<physics::Fluid> fluid = physics::tabulated(stated.fluid);
+    const std::string uncertainty = fluid ? physics::uncertaintyText(*fluid) : std::string();
+    ui.FluidNote->setText(uncertainty.empty() ? QString()
+                                              : tr("Properties within %1 (%2)")
+                                                    .arg(QString::fromStdString(uncertainty),
+                                                         QString::fromUtf8(physics::fluidSource(*fluid).data(), static_cast<qsizetype>(physics::fluidSource(*fluid).size()))));
+    ui.FluidNote->setVisible(!uncertainty.empty());
 
     QStringList missing;
     for (const TypedField &t : kTypedFields)

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace nusselt::flowwindow {
 namespace {
@@ -207,7 +208,13 @@ void showNotes(Ui_FlowConditions &ui, const Selection &selection, const physics:
     // Which temperature each correlation of the case takes its properties at (the textbook
     // conventions of each correlation, as the catalog records them).
     QStringList film, freeStream;
-    for (const nusselt::Term &term : nusselt::termsOf(selection, e.prandtl.value_or(1.0))) {
+    // The case's correlations, with a liquid metal's own (which only its results name).
+    std::vector<nusselt::Term> terms;
+    for (const nusselt::Term &term : nusselt::termsOf(selection, e.prandtl.value_or(1.0)))
+        terms.push_back(term);
+    for (const physics::Result &result : e.results)
+        terms.push_back(result.term);
+    for (const nusselt::Term &term : terms) {
         const QString name = fromView(nusselt::nameOf(term.correlation));
         QStringList &group = nusselt::referenceOf(term.correlation) == nusselt::Reference::Film ? film : freeStream;
         if (!group.contains(name))

@@ -1,5 +1,7 @@
 #include "casefile.h"
 
+#include "fluidstore.h"
+
 #include "numbers.h"
 
 #include <nlohmann/json.hpp>
@@ -16,7 +18,6 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-constexpr std::array<std::string_view, 3> fluidWords{"air", "water", "custom"};
 
 // Each input and each typed property: its key in the file, its text in the case and its value in
 // the problem. In the alphabetical order of the keys, the order files are written in.
@@ -234,7 +235,7 @@ json parse(std::string_view text)
 
 std::string_view fluidWord(FluidChoice fluid)
 {
-    return fluidWords[static_cast<std::size_t>(fluid)];
+    return fluidChoiceWord(fluid);
 }
 
 std::string choiceWords(Choice choice)
@@ -267,7 +268,7 @@ std::string toJson(const CaseFile &c)
                        {"surface_prandtl", c.prandtlSurface},
                        {"surface_viscosity", c.viscositySurface}};
     }
-    j["fluid"] = fluidWord(c.fluid);
+    j["fluid"] = c.fluid == FluidChoice::Table ? c.fluidTable : std::string(fluidWord(c.fluid));
     j["format"] = caseFileFormat;
     for (const InputSlot &s : inputSlots) {
         const TypedValue &v = c.*s.typed;
@@ -321,10 +322,11 @@ std::optional<CaseFile> fromJson(std::string_view text, CaseFileError &error)
             readChoices(*choices, c.selection);
         if (const json *fluid = member(j, "fluid")) {
             const std::string word = textAt(*fluid, "fluid");
-            const auto known = std::find(fluidWords.begin(), fluidWords.end(), word);
-            if (known == fluidWords.end())
-                throw Bad{"fluid: \"" + word + "\" is not one of air, water or custom", true};
-            c.fluid = static_cast<FluidChoice>(known - fluidWords.begin());
+            // Any other word names a table: a kept fluid or a file (toProblem reads it).
+            const std::optional<FluidChoice> known = fluidChoiceOf(word);
+            c.fluid = known.value_or(FluidChoice::Table);
+            if (!known)
+                c.fluidTable = word;
             c.present.emplace_back("fluid");
         }
         if (const json *inputs = member(j, "inputs"))
@@ -360,6 +362,15 @@ std::optional<Problem> toProblem(const CaseFile &c, std::string &error)
     Problem p;
     p.selection = c.selection;
     p.fluid = c.fluid;
+    if (c.fluid == FluidChoice::Table) {
+        std::string why;
+        const std::optional<TableLookup> found = lookUpTable(c.fluidTable, why);
+        if (!found || !found->read.table) {
+            error = "fluid: " + (found ? found->file + ": " + found->read.where() : why);
+            return std::nullopt;
+        }
+        p.table = std::make_shared<const PropertyTable>(*found->read.table);
+    }
     for (const InputSlot &s : inputSlots) {
         const TypedValue &v = c.*s.typed;
         const std::optional<Unit> unit = v.unit.empty() ? defaultUnit(s.quantity) : findUnit(s.quantity, v.unit);

@@ -44,6 +44,8 @@ struct TypedFluidTexts {
 struct CaseFile {
     Selection selection{Geometry::None};
     FluidChoice fluid = FluidChoice::Air;
+    // FluidChoice::Table: the file's "fluid" as written, a kept fluid's name or a table file's path.
+    std::string fluidTable;
     TypedValue velocity;
     TypedValue length;
     TypedValue freeStreamTemperature;
@@ -107,7 +109,8 @@ inline const std::string &customText(const CaseFile &caseFile, Field field)
 // The problem the case states: each text read as the window reads its field (readNumber, numbers.h)
 // in its unit and converted to SI. Fails, with error, only on a unit that does not belong to its
 // quantity; a text that is no number leaves its input empty, which evaluate() reports beside the
-// field, as the window does.
+// field, as the window does. A fluid from a table (a kept fluid or a file, fluidstore.h) is read
+// here; a table that cannot be, fails with its error.
 std::optional<Problem> toProblem(const CaseFile &caseFile, std::string &error);
 
 } // namespace nusselt::physics

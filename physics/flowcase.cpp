@@ -25,10 +25,10 @@ struct Needs {
     Field surfaceField() const { return viscosityRatio ? Field::SurfaceViscosity : Field::SurfacePrandtl; }
 };
 
-Needs needsOf(const Selection &s)
+Needs needsOf(const Selection &s, bool liquidMetal = false)
 {
     // The Prandtl number only picks between two film-temperature plate correlations.
-    const Terms terms = termsOf(s, laminarPlateMinPrandtl);
+    const Terms terms = termsOf(s, laminarPlateMinPrandtl, liquidMetal);
     Needs n;
     n.film = terms.empty();
     for (const Term &t : terms) {
@@ -123,7 +123,7 @@ bool takeProperties(Checker &check, const Problem &p, const Needs &needs, const 
     if (!needs.film)
         return true;
     const double tf = *e.filmTemperature;
-    const PropertyResult r = properties(fluidOf(p), tf, *p.pressure);
+    const PropertyResult r = propertiesAt(p, tf);
     if (r.ok()) {
         e.film = PropertiesUsed{Role::Film, tf, r.state};
         return true;
@@ -181,7 +181,7 @@ bool solveSurface(Checker &check, const Problem &p, Evaluation &e)
         if (typed) {
             film = *typedFilm;
         } else {
-            const PropertyResult r = properties(fluidOf(p), tf, *p.pressure);
+            const PropertyResult r = propertiesAt(p, tf);
             if (!r.ok()) {
                 check.say(Field::HeatFlux,
                           refusal(r, p, ", and the film temperature would reach " + quoted(tf, tu, 2), "q''"));
@@ -362,7 +362,7 @@ Evaluation evaluate(const Problem &p)
     Evaluation e;
     const Selection &sel = p.selection;
     e.caseHint = hintFor(sel);
-    const Needs needs = needsOf(sel);
+    const Needs needs = needsOf(sel, isLiquidMetal(p.fluid));
     Checker check{p, e.messages};
     const Checked c = checkInputs(check, p, needs.freeStream);
     const bool bankOk = checkBank(check, p);
@@ -375,8 +375,8 @@ Evaluation evaluate(const Problem &p)
         else if (c.flow)
             solveSurface(check, p, e);
     }
-    // Air's speed of sound at T_inf: every correlation assumes an incompressible flow.
-    if (p.fluid == FluidChoice::Air && c.velocity && c.atFreeStream)
+    // A gas's speed of sound at T_inf: every correlation assumes an incompressible flow.
+    if ((p.fluid == FluidChoice::Air || p.fluid == FluidChoice::Steam) && c.velocity && c.atFreeStream)
         e.mach = *p.velocity / c.atFreeStream->speedOfSound;
     bool propertiesOk = takeProperties(check, p, needs, c, e);
     // A tube bank's Zukauskas properties belong to the mean of its inlet and outlet temperatures.
@@ -414,7 +414,7 @@ Evaluation evaluate(const Problem &p)
     }
     e.noHeatFlow = flux ? *p.heatFlux == 0.0 : *p.surfaceTemperature == *p.freeStreamTemperature;
     addGrashof(p, e);
-    for (const Term &term : termsOf(sel, *e.prandtl))
+    for (const Term &term : termsOf(sel, *e.prandtl, isLiquidMetal(p.fluid)))
         e.results.push_back(resultOf(term, p, e, in));
     addFreeConvection(p, e);
     // The calculator has no tube bank and no non-circular section.

@@ -14,18 +14,19 @@
 
 #include "catalog.h"
 #include "engine.h"
+#include "fluidchoice.h"
 #include "freeconvection.h"
 #include "properties.h"
+#include "propertytable.h"
 #include "units.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace nusselt::physics {
-
-enum class FluidChoice { Air, Water, Custom };
 
 // What a user types for a fluid of their own at one temperature.
 struct TypedProperties {
@@ -73,6 +74,7 @@ struct Problem {
     Selection selection;
     FluidChoice fluid = FluidChoice::Air;
     CustomFluid custom;
+    std::shared_ptr<const PropertyTable> table; // FluidChoice::Table
     // Empty: not entered or not a number. SI units.
     std::optional<double> velocity;              // m/s
     std::optional<double> length;                // m: plate length L, or diameter D

@@ -100,6 +100,10 @@ std::string refusal(const PropertyResult &r, const Problem &p, const std::string
 {
     const Unit &tu = p.temperatureUnit;
     const bool hot = r.issue == Issue::Boils || r.issue == Issue::TemperatureAboveRange;
+    const Fluid fluid = fluidOf(p);
+    const std::string name = p.table ? p.table->name() : std::string(fluidName(fluid));
+    const double lowest = p.table ? p.table->minTemperature() : minTemperature(fluid, *p.pressure);
+    const double highest = p.table ? p.table->maxTemperature() : maxTemperature(fluid, *p.pressure);
     const std::string change = std::string(hot ? "lower " : "raise ") + std::string(input);
     switch (r.issue) {
     case Issue::Boils:
@@ -107,10 +111,13 @@ std::string refusal(const PropertyResult &r, const Problem &p, const std::string
             + quoted(*p.pressure, p.pressureUnit, -1) + where + ": " + change + " or raise the pressure";
     case Issue::Freezes:
         return "Water freezes at " + quotedLimit(r.limit, tu, Limit::Lower, 2) + where + ": " + change;
+    case Issue::Condenses:
+        return "Steam condenses at " + quotedLimit(r.limit, tu, Limit::Lower, 2) + " at "
+            + quoted(*p.pressure, p.pressureUnit, -1) + where + ": " + change + " or lower the pressure";
     case Issue::TemperatureBelowRange:
     case Issue::TemperatureAboveRange:
-        return "Air properties are known from " + quotedLimit(minTemperature(Fluid::Air), tu, Limit::Lower, 2) + " to "
-            + quotedLimit(maxTemperature(Fluid::Air, *p.pressure), tu, Limit::Upper, 2) + where + ": " + change;
+        return name + " properties are known from " + quotedLimit(lowest, tu, Limit::Lower, 2) + " to "
+            + quotedLimit(highest, tu, Limit::Upper, 2) + where + ": " + change;
     default:
         return "No properties at " + where;
     }
@@ -136,9 +143,10 @@ bool checkTemperature(Checker &check, const Problem &p, bool pressureOk, Field f
     }
     if (!check.inBounds(field, *t))
         return false;
-    if (p.fluid == FluidChoice::Custom || !pressureOk || (p.fluid == FluidChoice::Air && !taken))
+    if (p.fluid == FluidChoice::Custom || !pressureOk || (p.fluid == FluidChoice::Air && !taken)
+        || (p.fluid == FluidChoice::Table && !p.table))
         return true; // the pressure field says what is wrong; the temperature may be fine
-    const PropertyResult r = properties(fluidOf(p), *t, *p.pressure);
+    const PropertyResult r = propertiesAt(p, *t);
     if (r.ok()) {
         if (taken)
             state = r.state;
@@ -150,8 +158,8 @@ bool checkTemperature(Checker &check, const Problem &p, bool pressureOk, Field f
 
 bool checkPressure(Checker &check, const Problem &p)
 {
-    if (p.fluid == FluidChoice::Custom)
-        return true; // typed properties carry their own pressure
+    if (p.fluid == FluidChoice::Custom || p.fluid == FluidChoice::Table)
+        return true; // typed or tabulated properties carry their own pressure
     if (!check.entered(Field::Pressure, p.pressure, "the pressure") || !check.inBounds(Field::Pressure, *p.pressure))
         return false;
     const Fluid fluid = fluidOf(p);
@@ -188,9 +196,18 @@ bool checkDistances(Checker &check, const Problem &p, bool lengthOk)
 
 } // namespace
 
+PropertyResult propertiesAt(const Problem &p, double T)
+{
+    if (p.fluid == FluidChoice::Table && p.table)
+        return p.table->at(T, p.pressure.value_or(si::atmosphere));
+    return properties(fluidOf(p), T, *p.pressure);
+}
+
 Checked checkInputs(Checker &check, const Problem &p, bool surfacePropertyTaken)
 {
     Checked c;
+    if (p.fluid == FluidChoice::Table && !p.table)
+        check.say(Field::Fluid, "Choose a file of the fluid's properties");
     c.velocity = check.positive(Field::Velocity, p.velocity, "velocity");
     const bool length = check.positive(Field::Length, p.length,
                                        p.selection.isPlate() ? "plate length L" : "diameter D");

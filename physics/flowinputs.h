@@ -16,7 +16,10 @@
 namespace nusselt::physics {
 
 // The tabulated fluid of a problem that is not a typed one.
-inline Fluid fluidOf(const Problem &p) { return p.fluid == FluidChoice::Air ? Fluid::Air : Fluid::Water; }
+inline Fluid fluidOf(const Problem &p) { return tabulated(p.fluid).value_or(Fluid::Air); }
+
+// The properties of a tabulated fluid or a property table at T and the problem's pressure.
+PropertyResult propertiesAt(const Problem &p, double temperatureK);
 
 // Says what is wrong with an input beside its field.
 struct Checker {

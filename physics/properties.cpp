@@ -1,6 +1,10 @@
 #include "properties.h"
 
+#include "liquidmetals.h"
+
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace nusselt::physics {
 
@@ -15,8 +19,12 @@ struct WaterNode {
     double rho, mu, k, cp;     // saturated liquid
     double dRho, dMu, dK, dCp; // d/dP in the compressed liquid, per Pa
 };
+struct SteamNode {
+    double z, mu, k, cp, w; // as AirNode
+};
 
 #include "tables/air_table.inc"
+#include "tables/steam_table.inc"
 #include "tables/water_table.inc"
 
 constexpr double airMinTemperature = 200.0;
@@ -34,6 +42,7 @@ static_assert(airPressureFirst == pressureMin
 static_assert(waterTemperatureFirst == waterTriplePoint
               && waterTemperatureFirst + (waterTemperatureCount - 1) * waterTemperatureStep > 453.1,
               "the water table reaches past the boiling point at 10 bar (453.03 K)");
+static_assert(steamLogPressureCount > 4 && steamThetaCount > 4, "the steam table has a cubic's nodes");
 
 // Four-point Lagrange cubic on a uniform grid: the four nodes first..first+3 and their weights.
 // The stencil is centred on the interval holding x and shifted inwards at the ends of the table,
@@ -127,6 +136,37 @@ State water(double T, double P)
     return st;
 }
 
+// Superheated steam between saturation and steamTemperatureMax, on the table's grid of
+// u = sqrt((T - Tsat) / (Tmax - Tsat)) and ln P; the boiling temperature is the one of liquid water.
+State steam(double T, double P, double saturation)
+{
+    const double u = std::sqrt(std::max(0.0, (T - saturation) / (steamTemperatureMax - saturation)));
+    const Stencil t = stencil(u, 0.0, 1.0 / (steamThetaCount - 1), steamThetaCount);
+    const Stencil p = stencil(std::log(P), steamLogPressureFirst, steamLogPressureStep, steamLogPressureCount);
+    SteamNode sum{0, 0, 0, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+        const SteamNode *row = steamNodes + (t.first + i) * steamLogPressureCount + p.first;
+        for (int j = 0; j < 4; ++j) {
+            const double w = t.w[i] * p.w[j];
+            sum.z += w * row[j].z;
+            sum.mu += w * row[j].mu;
+            sum.k += w * row[j].k;
+            sum.cp += w * row[j].cp;
+            sum.w += w * row[j].w;
+        }
+    }
+    State st;
+    st.temperature = T;
+    st.pressure = P;
+    st.density = P / (sum.z * steamGasConstant * T);
+    st.dynamicViscosity = sum.mu;
+    st.thermalConductivity = sum.k;
+    st.specificHeat = sum.cp;
+    st.speedOfSound = sum.w;
+    completeState(st);
+    return st;
+}
+
 PropertyResult refused(Issue issue, double limit)
 {
     PropertyResult r;
@@ -173,18 +213,108 @@ PropertyResult properties(Fluid fluid, double temperatureK, double pressurePa)
         r.state = water(T, P);
         return r;
     }
+    case Fluid::Steam: {
+        const double boiling = saturationTemperature(P);
+        if (T < boiling)
+            return refused(Issue::Condenses, boiling);
+        if (T > steamTemperatureMax)
+            return refused(Issue::TemperatureAboveRange, steamTemperatureMax);
+        r.state = steam(T, P, boiling);
+        return r;
+    }
+    case Fluid::Sodium:
+    case Fluid::NaK:
+    case Fluid::Lead:
+    case Fluid::LeadBismuth: {
+        const liquidmetals::Range range = liquidmetals::rangeOf(fluid);
+        if (T < range.min)
+            return refused(Issue::TemperatureBelowRange, range.min);
+        if (T > range.max)
+            return refused(Issue::TemperatureAboveRange, range.max);
+        r.state = liquidmetals::at(fluid, T, P);
+        return r;
+    }
     }
     return refused(Issue::NotFinite, 0);
 }
 
 double minTemperature(Fluid fluid)
 {
-    return fluid == Fluid::Air ? airMinTemperature : waterTriplePoint;
+    switch (fluid) {
+    case Fluid::Air: return airMinTemperature;
+    case Fluid::Water: return waterTriplePoint;
+    case Fluid::Steam: return saturationTemperature(pressureMin);
+    default: return liquidmetals::rangeOf(fluid).min;
+    }
+}
+
+double minTemperature(Fluid fluid, double pressurePa)
+{
+    return fluid == Fluid::Steam ? waterBoilingTemperature(pressurePa) : minTemperature(fluid);
 }
 
 double maxTemperature(Fluid fluid, double pressurePa)
 {
-    return fluid == Fluid::Air ? airMaxTemperature : waterBoilingTemperature(pressurePa);
+    switch (fluid) {
+    case Fluid::Air: return airMaxTemperature;
+    case Fluid::Water: return waterBoilingTemperature(pressurePa);
+    case Fluid::Steam: return steamTemperatureMax;
+    default: return liquidmetals::rangeOf(fluid).max;
+    }
+}
+
+std::string_view fluidName(Fluid fluid)
+{
+    static constexpr std::string_view names[] = {"Air", "Water", "Steam", "Sodium", "NaK", "Lead", "Lead-bismuth"};
+    return names[static_cast<int>(fluid)];
+}
+
+std::string_view fluidWord(Fluid fluid)
+{
+    static constexpr std::string_view words[] = {"air", "water", "steam", "sodium", "nak", "lead", "lead-bismuth"};
+    return words[static_cast<int>(fluid)];
+}
+
+std::string_view fluidSource(Fluid fluid)
+{
+    static constexpr std::string_view sources[] = {
+        "Lemmon et al. (2000), transport Lemmon & Jacobsen (2004)",
+        "IAPWS-95, viscosity IAPWS 2008, thermal conductivity IAPWS 2011",
+        "IAPWS-95, viscosity IAPWS 2008, thermal conductivity IAPWS 2011",
+        "Fink & Leibowitz (1995), ANL/RE-95/2",
+        "NaK handbook (22 % Na, 78 % K by mass)",
+        "OECD/NEA lead and lead-bismuth eutectic handbook (2015)",
+        "OECD/NEA lead and lead-bismuth eutectic handbook (2015)"};
+    return sources[static_cast<int>(fluid)];
+}
+
+bool isLiquidMetal(Fluid fluid)
+{
+    return fluid == Fluid::Sodium || fluid == Fluid::NaK || fluid == Fluid::Lead || fluid == Fluid::LeadBismuth;
+}
+
+std::optional<Uncertainty> uncertaintyOf(Fluid fluid)
+{
+    // As the handbook states them for its recommended correlations.
+    if (fluid == Fluid::Lead)
+        return Uncertainty{0.01, 0.05, 0.15, 0.05};
+    if (fluid == Fluid::LeadBismuth)
+        return Uncertainty{0.008, 0.07, 0.15, 0.08};
+    return std::nullopt;
+}
+
+std::string uncertaintyText(Fluid fluid)
+{
+    const std::optional<Uncertainty> u = uncertaintyOf(fluid);
+    if (!u)
+        return {};
+    const auto part = [](const char *symbol, double v) {
+        char buf[48];
+        std::snprintf(buf, sizeof buf, "%s ±%g %%", symbol, v * 100.0);
+        return std::string(buf);
+    };
+    return part("ρ", u->density) + ", " + part("c_p", u->specificHeat) + ", "
+        + part("k", u->thermalConductivity) + ", " + part("μ", u->dynamicViscosity);
 }
 
 double minPressure(Fluid)

@@ -49,7 +49,7 @@ std::vector<SweepInput> sweepInputs(const Problem &problem, bool physical)
         return {SweepInput::Reynolds, SweepInput::Prandtl};
     std::vector<SweepInput> in{SweepInput::Velocity, SweepInput::Length, SweepInput::FreeStreamTemperature,
                                takesHeatFlux(problem.selection) ? SweepInput::HeatFlux : SweepInput::SurfaceTemperature};
-    if (problem.fluid != FluidChoice::Custom)
+    if (problem.fluid != FluidChoice::Custom && problem.fluid != FluidChoice::Table)
         in.push_back(SweepInput::Pressure);
     return in;
 }
@@ -70,15 +70,16 @@ Sweep::Sweep(const Problem &p, SweepInput input, std::vector<double> steps)
 {
     // Only the laminar plate's relation depends on Pr, and only there is each step evaluated to
     // learn its columns.
-    const Terms below = termsOf(selection, std::nextafter(laminarPlateMinPrandtl, 0.0));
-    const Terms above = termsOf(selection, laminarPlateMinPrandtl);
+    const bool metal = isLiquidMetal(p.fluid);
+    const Terms below = termsOf(selection, std::nextafter(laminarPlateMinPrandtl, 0.0), metal);
+    const Terms above = termsOf(selection, laminarPlateMinPrandtl, metal);
     if (sameTerms(below, above)) {
         addColumns(above);
         return;
     }
     for (std::size_t i = 0; i < values.size(); ++i)
         if (const std::optional<double> pr = evaluate(problemAt(i)).prandtl)
-            addColumns(termsOf(selection, *pr));
+            addColumns(termsOf(selection, *pr, metal));
     if (cols.empty())
         addColumns(above);
 }

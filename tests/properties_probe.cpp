@@ -1,5 +1,6 @@
 // A line-oriented window on the property library for tests that compare it with other programs.
-//   "air T P" or "water T P" (K, Pa)  ->  "issue limit rho mu nu k cp Pr w" (SI units; the speed
+//   "FLUID T P" (K, Pa; FLUID a word of
+//   fluidWord: air, water, steam, ...) ->  "issue limit rho mu nu k cp Pr w" (SI units; the speed
 //                                         of sound w is air's only, 0 for water)
 //   "tsat P" (Pa)                     ->  the boiling temperature of water in K
 
@@ -20,12 +21,15 @@ int main()
             std::printf("%.17g\n", waterBoilingTemperature(a));
             continue;
         }
-        const bool air = std::strcmp(what, "air") == 0;
-        if (fields != 3 || (!air && std::strcmp(what, "water") != 0)) {
+        const Fluid *fluid = nullptr;
+        for (const Fluid &f : allFluids)
+            if (fluidWord(f) == what)
+                fluid = &f;
+        if (fields != 3 || !fluid) {
             std::fprintf(stderr, "properties_probe: cannot read: %s", line);
             return 2;
         }
-        const PropertyResult r = properties(air ? Fluid::Air : Fluid::Water, a, b);
+        const PropertyResult r = properties(*fluid, a, b);
         const State &s = r.state;
         std::printf("%d %.17g %.17g %.17g %.17g %.17g %.17g %.17g %.17g\n", static_cast<int>(r.issue),
                     r.limit, s.density, s.dynamicViscosity, s.kinematicViscosity,

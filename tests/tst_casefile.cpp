@@ -117,10 +117,10 @@ void CaseFiles::asOptions_data()
 
     // Fluid and pressure
     QTest::newRow("fluid: missing")
-        << caseWith(cylinder + cylinderInputs) << 2 << "missing fluid (air, water or custom)"
+        << caseWith(cylinder + cylinderInputs) << 2 << "missing fluid (air, water, steam, sodium, nak, lead, lead-bismuth or custom)"
         << QString(cylinderOptions).remove("--fluid air ");
     QTest::newRow("fluid: oil") << caseWith(cylinder + R"("fluid": "oil", )" + cylinderInputs) << 2
-                                << R"(fluid: "oil" is not one of air, water or custom)"
+                                << R"(fluid: "oil" is not one of air, water, steam, sodium, nak, lead, lead-bismuth or custom, nor a kept fluid)"
                                 << QString(cylinderOptions).replace("air", "oil");
     QTest::newRow("fluid: an object") << caseWith(cylinder + R"("fluid": {"name": "air"}, )" + cylinderInputs) << 1
                                       << "fluid: expected a text" << "";

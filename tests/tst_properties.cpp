@@ -57,6 +57,7 @@ QString name(Issue issue)
     case Issue::PressureAboveRange: return QStringLiteral("PressureAboveRange");
     case Issue::Boils: return QStringLiteral("Boils");
     case Issue::Freezes: return QStringLiteral("Freezes");
+    case Issue::Condenses: return QStringLiteral("Condenses");
     }
     return QStringLiteral("?");
 }

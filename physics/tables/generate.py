@@ -3,9 +3,11 @@
 
 Dry air: Lemmon et al. (2000) equation of state (its speed of sound too) with the Lemmon &
 Jacobsen (2004) viscosity and thermal conductivity. Water: IAPWS-95 with the IAPWS 2008 viscosity and the IAPWS 2011 thermal
-conductivity. Both come from Debian's python3-iapws; the program itself never runs Python.
+conductivity, for the liquid and for steam (water vapour). All come from Debian's python3-iapws; the
+program itself never runs Python.
 
-    /usr/bin/python3 physics/tables/generate.py            rewrite air_table.inc, water_table.inc
+    /usr/bin/python3 physics/tables/generate.py            rewrite air_table.inc, water_table.inc,
+                                                           steam_table.inc
     /usr/bin/python3 physics/tables/generate.py --out DIR  write them into DIR instead
     /usr/bin/python3 physics/tables/generate.py --check [--out DIR]
                                                            regenerate (into DIR if given) and
@@ -27,6 +29,7 @@ import tempfile
 try:
     import iapws
     from iapws import IAPWS95
+    from iapws.iapws95 import _phird
     from iapws.humidAir import Air
 except ImportError:
     sys.exit("generate.py: python3-iapws is missing: run scripts/deps test "
@@ -52,6 +55,52 @@ WATER_SLOPE_SPAN = 1.0e6                                          # Pa
 # cubic through it is accurate to about 1e-7 K with 81 nodes.
 SAT_LNP_FIRST, SAT_LNP_COUNT = math.log(1.0e4), 81
 SAT_LNP_STEP = (math.log(1.0e6) - math.log(1.0e4)) / (SAT_LNP_COUNT - 1)
+
+
+# Steam: superheated vapour from saturation to STEAM_T_MAX. Its states fill the region above the
+# saturation line, which is not a rectangle in (T, P); the grid is rectangular in
+# u = sqrt(theta), theta = (T - Tsat(P)) / (STEAM_T_MAX - Tsat(P)), 0 at saturation and 1 at the
+# top, and ln P (the saturation temperature, and so every node's T, is smooth in ln P). Uniform in
+# u, the nodes crowd near saturation, where c_p bends most (a uniform theta grid of the same size
+# is ten times less accurate there). As for air the density is tabulated as the compressibility
+# factor Z = P / (rho R T).
+STEAM_T_MAX = 1073.15                                             # K (800 degC)
+STEAM_THETA_COUNT = 61
+STEAM_LNP_FIRST, STEAM_LNP_COUNT = math.log(1.0e4), 21
+STEAM_LNP_STEP = (math.log(1.0e6) - math.log(1.0e4)) / (STEAM_LNP_COUNT - 1)
+
+
+def steam_state(T, P):
+    """IAPWS-95 vapour at T (K), P (Pa); the density solved from the vapour side (python3-iapws
+    starts from IAPWS-97 and may land on the liquid root within a kelvin of saturation)."""
+    w0 = IAPWS95()
+    R, rhoc, Tc = w0.R * 1e3, w0.rhoc, w0.Tc
+    rho = P / (R * T)  # ideal gas: the vapour root is the one nearest to it
+    for _ in range(50):
+        delta, tau = rho / rhoc, Tc / T
+        f = (1 + delta * _phird(tau, delta, w0._constants)) * R * T * rho - P
+        h = rho * 1e-7
+        d2 = (rho + h) / rhoc
+        g = ((1 + d2 * _phird(tau, d2, w0._constants)) * R * T * (rho + h) - P - f) / h
+        step = f / g
+        rho -= step
+        if abs(step) < 1e-14 * rho:
+            break
+    s = IAPWS95(T=T, rho=rho)
+    if not s.rho < 50:
+        raise RuntimeError(f"steam at {T} K, {P} Pa: no vapour state (rho {s.rho})")
+    return s
+
+
+def steam_node(node):
+    u, lnp = node
+    theta = u * u
+    P = math.exp(lnp)
+    tsat = IAPWS95(P=P / 1e6, x=1).T
+    T = tsat + theta * (STEAM_T_MAX - tsat)
+    s = IAPWS95(P=P / 1e6, x=1) if theta == 0 else steam_state(T, P)
+    R = s.R * 1e3
+    return (P / (s.rho * R * T), s.mu, s.k, s.cp * 1e3, s.w)
 
 
 def air_node(tp):
@@ -144,6 +193,31 @@ def water_source(pool):
     return "".join(out)
 
 
+def steam_source(pool):
+    grid = [(i / (STEAM_THETA_COUNT - 1), STEAM_LNP_FIRST + j * STEAM_LNP_STEP)
+            for i in range(STEAM_THETA_COUNT) for j in range(STEAM_LNP_COUNT)]
+    nodes = pool.map(steam_node, grid, chunksize=16)
+    R = IAPWS95().R * 1e3
+    out = [header("Steam, superheated water vapour (IAPWS-95; viscosity IAPWS 2008, thermal "
+                  "conductivity IAPWS 2011)."),
+           "// Nodes row by row in u = sqrt((T - Tsat(P)) / (steamTemperatureMax - Tsat(P))), each\n"
+           "// row over ln(P / Pa): {Z, mu, k, cp, w}, with Z = P / (rho R T), mu in Pa s, k in\n"
+           "// W/(m K), cp in J/(kg K) and the speed of sound w in m/s. u = 0 is saturated vapour.\n",
+           f"constexpr double steamGasConstant = {num(R)};  // J/(kg K)\n",
+           f"constexpr double steamTemperatureMax = {num(STEAM_T_MAX)};  // K\n",
+           f"constexpr int steamThetaCount = {STEAM_THETA_COUNT};\n",
+           f"constexpr double steamLogPressureFirst = {num(STEAM_LNP_FIRST)};\n",
+           f"constexpr double steamLogPressureStep = {num(STEAM_LNP_STEP)};\n",
+           f"constexpr int steamLogPressureCount = {STEAM_LNP_COUNT};\n",
+           "constexpr SteamNode steamNodes[steamThetaCount * steamLogPressureCount] = {\n"]
+    for i in range(STEAM_THETA_COUNT):
+        out.append(f"    // u = {num(i / (STEAM_THETA_COUNT - 1))}\n")
+        for j in range(STEAM_LNP_COUNT):
+            out.append("    {" + ", ".join(num(v) for v in nodes[i * STEAM_LNP_COUNT + j]) + "},\n")
+    out.append("};\n")
+    return "".join(out)
+
+
 NUMBER = re.compile(r"[-+]?(?:\d+\.\d*|\.\d+|\d+)(?:[eE][-+]?\d+)?")
 
 
@@ -173,7 +247,8 @@ def main():
     out = args.out or (tempfile.mkdtemp() if args.check else HERE)
     os.makedirs(out, exist_ok=True)
     with multiprocessing.Pool(min(2, os.cpu_count() or 1)) as pool:
-        files = {"air_table.inc": air_source(pool), "water_table.inc": water_source(pool)}
+        files = {"air_table.inc": air_source(pool), "water_table.inc": water_source(pool),
+                 "steam_table.inc": steam_source(pool)}
     for name, text in files.items():
         with open(os.path.join(out, name), "w") as f:
             f.write(text)

@@ -1,0 +1,180 @@
+// Steam and the liquid metals: states against their references, and what is refused where.
+// Steam values are those of python3-iapws (IAPWS-95 with the IAPWS 2008 viscosity and 2011
+// conductivity), printed to five digits; each metal is checked at its correlation set's own check
+// value and at a second temperature, both typed as published (or, where the set gives none,
+// worked out by hand from the set's formulas) and compared to half a unit of their last digit.
+
+#include "fluidchoice.h"
+#include "properties.h"
+
+#include <QObject>
+#include <QtTest>
+
+#include <cmath>
+
+using nusselt::physics::Fluid;
+using nusselt::physics::Issue;
+using nusselt::physics::State;
+
+Q_DECLARE_METATYPE(Fluid)
+Q_DECLARE_METATYPE(Issue)
+
+namespace {
+
+const double atm = 101325.0;
+
+double halfUnitOfLastDigit(const QString &published)
+{
+    const QString mantissa = published.section(QLatin1Char('e'), 0, 0);
+    const int exponent = published.contains(QLatin1Char('e')) ? published.section(QLatin1Char('e'), 1).toInt() : 0;
+    const int decimals = mantissa.contains(QLatin1Char('.')) ? int(mantissa.size() - mantissa.indexOf(QLatin1Char('.')) - 1) : 0;
+    return 0.5 * std::pow(10.0, exponent - decimals);
+}
+
+void compareToPublished(const char *what, double value, const QString &published)
+{
+    const double expected = published.toDouble();
+    const double tolerance = halfUnitOfLastDigit(published);
+    if (!(std::fabs(value - expected) <= tolerance))
+        QFAIL(qPrintable(QStringLiteral("%1 = %2, published %3 (+-%4)")
+                             .arg(QLatin1String(what)).arg(value, 0, 'g', 10).arg(published).arg(tolerance)));
+}
+
+} // namespace
+
+class TestFluids : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void states_data();
+    void states();
+    void refusals_data();
+    void refusals();
+    void saturatedVapour();
+    void wordsAndUncertainty();
+};
+
+void TestFluids::states_data()
+{
+    QTest::addColumn<Fluid>("fluid");
+    QTest::addColumn<double>("T");
+    QTest::addColumn<double>("P");
+    QTest::addColumn<QString>("rho");
+    QTest::addColumn<QString>("mu");
+    QTest::addColumn<QString>("k");
+    QTest::addColumn<QString>("cp");
+
+    // python3-iapws: IAPWS95(T, P) vapour.
+    QTest::newRow("steam 473.15 K 1 atm") << Fluid::Steam << 473.15 << atm << "0.46645" << "1.6204e-05" << "0.033439" << "1975.9";
+    QTest::newRow("steam 700 K 5 bar") << Fluid::Steam << 700.0 << 5e5 << "1.5564" << "2.5558e-05" << "0.058170" << "2108.5";
+    QTest::newRow("steam 1073.15 K 10 bar") << Fluid::Steam << 1073.15 << 1e6 << "2.0227" << "4.0473e-05" << "0.10650" << "2353.4";
+    QTest::newRow("steam 1073.15 K 0.1 bar") << Fluid::Steam << 1073.15 << 1e4 << "0.020191" << "4.0429e-05" << "0.10574" << "2342.5";
+    // Sodium, Fink & Leibowitz: their check value at 500 K; 1000 K by hand.
+    QTest::newRow("sodium 500 K") << Fluid::Sodium << 500.0 << atm << "897.0" << "4.152e-4" << "80.09" << "1333.6";
+    QTest::newRow("sodium 1000 K") << Fluid::Sodium << 1000.0 << atm << "780.818" << "1.80848e-4" << "54.244" << "1252.72";
+    // Lead-bismuth eutectic and lead, OECD/NEA: check values at 600 K and 700 K; 1000 and 1500 K by hand.
+    QTest::newRow("lead-bismuth 600 K") << Fluid::LeadBismuth << 600.0 << atm << "10289.2" << "1.7361e-3" << "12.156" << "144.39";
+    QTest::newRow("lead-bismuth 1000 K") << Fluid::LeadBismuth << 1000.0 << atm << "9772.0" << "1.05009e-3" << "17.149" << "137.444";
+    QTest::newRow("lead 700 K") << Fluid::Lead << 700.0 << atm << "10545.35" << "2.0953e-3" << "16.9" << "146.19";
+    QTest::newRow("lead 1500 K") << Fluid::Lead << 1500.0 << 1e6 << "9521.75" << "9.27937e-4" << "25.7" << "136.418";
+    // NaK (22 % Na): the handbook's values at 400 C (the viscosity of its upper branch); 300 C by hand.
+    QTest::newRow("NaK 400 C") << Fluid::NaK << 673.15 << atm << "771.4" << "0.2309e-3" << "26.16" << "878.8";
+    QTest::newRow("NaK 300 C") << Fluid::NaK << 573.15 << atm << "794.720" << "2.78933e-4" << "25.630" << "891.566";
+}
+
+void TestFluids::states()
+{
+    QFETCH(Fluid, fluid);
+    QFETCH(double, T);
+    QFETCH(double, P);
+    QFETCH(QString, rho);
+    QFETCH(QString, mu);
+    QFETCH(QString, k);
+    QFETCH(QString, cp);
+
+    const auto r = nusselt::physics::properties(fluid, T, P);
+    QVERIFY(r.ok());
+    const State &s = r.state;
+    QCOMPARE(s.temperature, T);
+    QCOMPARE(s.pressure, P);
+    compareToPublished("rho", s.density, rho);
+    compareToPublished("mu", s.dynamicViscosity, mu);
+    compareToPublished("k", s.thermalConductivity, k);
+    compareToPublished("cp", s.specificHeat, cp);
+    QVERIFY(std::fabs(s.prandtl / (cp.toDouble() * mu.toDouble() / k.toDouble()) - 1) < 1e-3);
+}
+
+void TestFluids::refusals_data()
+{
+    QTest::addColumn<Fluid>("fluid");
+    QTest::addColumn<double>("T");
+    QTest::addColumn<double>("P");
+    QTest::addColumn<Issue>("issue");
+    QTest::addColumn<double>("limit");
+
+    // Steam condenses below the boiling point of water at its pressure (99.974 C at 1 atm,
+    // 179.88 C at 10 bar), and is known up to 800 C.
+    QTest::newRow("steam 100 C at 10 bar") << Fluid::Steam << 373.15 << 1e6 << Issue::Condenses << 453.028;
+    QTest::newRow("steam 99.9 C at 1 atm") << Fluid::Steam << 373.05 << atm << Issue::Condenses << 373.124;
+    QTest::newRow("steam 801 C") << Fluid::Steam << 1074.15 << atm << Issue::TemperatureAboveRange << 1073.15;
+    QTest::newRow("steam 11 bar") << Fluid::Steam << 500.0 << 1.1e6 << Issue::PressureAboveRange << 1e6;
+    QTest::newRow("sodium 370 K") << Fluid::Sodium << 370.0 << atm << Issue::TemperatureBelowRange << 371.0;
+    QTest::newRow("sodium 1101 K") << Fluid::Sodium << 1101.0 << atm << Issue::TemperatureAboveRange << 1100.0;
+    QTest::newRow("NaK 149 C") << Fluid::NaK << 422.15 << atm << Issue::TemperatureBelowRange << 423.15;
+    QTest::newRow("NaK 681 C") << Fluid::NaK << 954.15 << atm << Issue::TemperatureAboveRange << 953.15;
+    QTest::newRow("lead 599 K") << Fluid::Lead << 599.0 << atm << Issue::TemperatureBelowRange << 600.0;
+    QTest::newRow("lead 1801 K") << Fluid::Lead << 1801.0 << atm << Issue::TemperatureAboveRange << 1800.0;
+    QTest::newRow("lead-bismuth 399 K") << Fluid::LeadBismuth << 399.0 << atm << Issue::TemperatureBelowRange << 400.0;
+    QTest::newRow("lead-bismuth 1101 K") << Fluid::LeadBismuth << 1101.0 << atm << Issue::TemperatureAboveRange << 1100.0;
+}
+
+void TestFluids::refusals()
+{
+    QFETCH(Fluid, fluid);
+    QFETCH(double, T);
+    QFETCH(double, P);
+    QFETCH(Issue, issue);
+    QFETCH(double, limit);
+
+    const auto r = nusselt::physics::properties(fluid, T, P);
+    QCOMPARE(static_cast<int>(r.issue), static_cast<int>(issue));
+    QVERIFY2(std::fabs(r.limit - limit) <= 5e-4, qPrintable(QString::number(r.limit, 'g', 10)));
+    // The bound itself is inside the range.
+    if (issue == Issue::TemperatureBelowRange || issue == Issue::TemperatureAboveRange || issue == Issue::Condenses)
+        QVERIFY(nusselt::physics::properties(fluid, r.limit, P).ok());
+}
+
+// Exactly at the boiling point steam is saturated vapour (python3-iapws IAPWS95(P, x=1) at 1 atm).
+void TestFluids::saturatedVapour()
+{
+    using namespace nusselt::physics;
+    const double t = waterBoilingTemperature(atm);
+    QCOMPARE(minTemperature(Fluid::Steam, atm), t);
+    const auto r = properties(Fluid::Steam, t, atm);
+    QVERIFY(r.ok());
+    compareToPublished("rho", r.state.density, QStringLiteral("0.59766"));
+    compareToPublished("mu", r.state.dynamicViscosity, QStringLiteral("1.2231e-05"));
+    compareToPublished("k", r.state.thermalConductivity, QStringLiteral("0.024568"));
+    compareToPublished("cp", r.state.specificHeat, QStringLiteral("2079.9"));
+    QCOMPARE(static_cast<int>(properties(Fluid::Steam, t - 1e-6, atm).issue), static_cast<int>(Issue::Condenses));
+}
+
+void TestFluids::wordsAndUncertainty()
+{
+    using namespace nusselt::physics;
+    // Each word of the command line names one fluid, and back.
+    for (const FluidChoice c : fluidChoices)
+        QCOMPARE(fluidChoiceOf(fluidChoiceWord(c)), std::optional<FluidChoice>(c));
+    QCOMPARE(fluidChoiceOf("lead-bismuth"), std::optional<FluidChoice>(FluidChoice::LeadBismuth));
+    QVERIFY(!fluidChoiceOf("mercury"));
+    QVERIFY(isLiquidMetal(FluidChoice::NaK) && !isLiquidMetal(FluidChoice::Steam));
+    // The handbook's stated uncertainties.
+    QCOMPARE(QString::fromStdString(uncertaintyText(Fluid::LeadBismuth)),
+             QStringLiteral("ρ ±0.8 %, c_p ±7 %, k ±15 %, μ ±8 %"));
+    QCOMPARE(QString::fromStdString(uncertaintyText(Fluid::Lead)), QStringLiteral("ρ ±1 %, c_p ±5 %, k ±15 %, μ ±5 %"));
+    QVERIFY(uncertaintyText(Fluid::Air).empty());
+}
+
+QTEST_GUILESS_MAIN(TestFluids)
+#include "tst_fluids.moc"
