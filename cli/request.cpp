@@ -570,14 +570,15 @@ std::optional<Fault> buildRequest(const physics::CaseFile &c, Request &request)
         {Key::Rows, "rows", &physics::CaseFile::rows},
         {Key::TubesPerRow, "tubes_per_row", &physics::CaseFile::tubesPerRow},
     };
-    const bool custom = (c.fluid == physics::FluidChoice::Custom || c.fluid == physics::FluidChoice::Table) && c.has("fluid");
+    const bool custom = c.fluid == physics::FluidChoice::Custom && c.has("fluid");
+    const bool table = c.fluid == physics::FluidChoice::Table && c.has("fluid");
     const auto used = [&](Key key) {
         switch (key) {
         case Key::TSurface: return !physics::takesHeatFlux(asked);
         case Key::HeatFlux: return physics::takesHeatFlux(asked);
         case Key::X:
         case Key::Xi: return physics::needsDistances(asked);
-        case Key::Pressure: return !custom;
+        case Key::Pressure: return !custom && !table;
         default: return key < Key::TransversePitch || asked.isTubeBank(); // a tube bank's inputs last
         }
     };

@@ -3,14 +3,18 @@
 #include "bankinputs.h"
 #include "casefileio.h"
 #include "externalflow.h"
+#include "fluidbox.h"
+#include "fluidstore.h"
 #include "onscreen.h"
 #include "plotpanel.h"
 #include "resultsview.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMenu>
 #include <QScrollBar>
 #include <QShortcut>
@@ -137,8 +141,11 @@ FlowConditions::FlowConditions(ExternalFlow &calc)
     nusselt::flowwindow::fillUnits(ui.HeatTransferCoefficientUnit, Quantity::HeatTransferCoefficient);
     nusselt::flowwindow::fillUnits(ui.HeatFluxUnit, Quantity::HeatFlux);
     nusselt::flowwindow::fillUnits(ui.HeatRateUnit, rateQuantity);
-    for (QComboBox *combo : {ui.HeatTransferCoefficientUnit, ui.HeatFluxUnit, ui.HeatRateUnit, ui.FluidCombo})
+    for (QComboBox *combo : {ui.HeatTransferCoefficientUnit, ui.HeatFluxUnit, ui.HeatRateUnit})
         connect(combo, &QComboBox::currentIndexChanged, this, &FlowConditions::refresh);
+    nusselt::flowwindow::addTableItems(ui.FluidCombo);
+    connect(ui.FluidCombo, &QComboBox::currentIndexChanged, this, &FlowConditions::fluidIndexChanged);
+    connect(ui.FluidCombo, &QComboBox::activated, this, &FlowConditions::fluidActivated);
     nusselt::flowwindow::setUpResults(ui);
     // Chosen again, the system sets again what was changed since; the items are in enum order.
     connect(ui.UnitSystemChoice, &QComboBox::activated, this,
@@ -292,8 +299,12 @@ physics::CaseFile FlowConditions::caseFile() const
 {
     physics::CaseFile c;
     c.selection = chosen;
-    // The items of the fluid box are in the order of the choices.
-    c.fluid = static_cast<physics::FluidChoice>(ui.FluidCombo->currentIndex());
+    // The first items of the fluid box are in the order of the choices; then the tables.
+    const int fluid = ui.FluidCombo->currentIndex();
+    c.fluid = fluid < nusselt::flowwindow::fromFileIndex ? static_cast<physics::FluidChoice>(fluid)
+                                                         : physics::FluidChoice::Table;
+    if (fluid > nusselt::flowwindow::fromFileIndex)
+        c.fluidTable = ui.FluidCombo->currentText().toStdString();
     for (const TypedField &t : kTypedFields)
         c.*t.typed = inputs.at(t.field).typed();
     for (const CustomField &f : kCustomFields)
@@ -304,9 +315,15 @@ physics::CaseFile FlowConditions::caseFile() const
 void FlowConditions::setCase(const physics::CaseFile &given)
 {
     choose(given.selection);
-    {
+    if (given.fluid != physics::FluidChoice::Table) {
         const QSignalBlocker quiet(ui.FluidCombo);
         ui.FluidCombo->setCurrentIndex(static_cast<int>(given.fluid));
+        fluidTable.reset();
+    } else if (physics::keptFluidFile(given.fluidTable)) {
+        ui.FluidCombo->setCurrentIndex(ui.FluidCombo->findText(QString::fromStdString(given.fluidTable)));
+    } else {
+        // A table file's path: imported, and so kept, as "From file…" would.
+        nusselt::flowwindow::importTable(this, ui.FluidCombo, QFile::decodeName(given.fluidTable.c_str()));
     }
     physics::CaseFile c = given;
     // A file without a pressure means one standard atmosphere, as the command line reads it.
@@ -322,8 +339,17 @@ void FlowConditions::setCase(const physics::CaseFile &given)
 physics::Problem FlowConditions::problem() const
 {
     std::string error;
-    // The selectors offer only their quantities' units: the case always converts.
-    physics::Problem p = *physics::toProblem(caseFile(), error);
+    // The selectors offer only their quantities' units: the case always converts. A table is the
+    // one read when it was chosen, not read again at each edit.
+    physics::CaseFile c = caseFile();
+    const bool table = c.fluid == physics::FluidChoice::Table;
+    if (table)
+        c.fluid = physics::FluidChoice::Custom;
+    physics::Problem p = *physics::toProblem(c, error);
+    if (table) {
+        p.fluid = physics::FluidChoice::Table;
+        p.table = fluidTable;
+    }
     // The exact values behind texts the window wrote after a change of unit.
     for (const TypedField &t : kTypedFields)
         p.*t.value = inputs.at(t.field).value();
@@ -352,6 +378,34 @@ void FlowConditions::useUnitSystem(physics::UnitSystem system)
     set(ui.HeatRateUnit, rateQuantity);
     settingUnits = false;
     refresh();
+}
+
+void FlowConditions::fluidIndexChanged(int index)
+{
+    fluidTable.reset();
+    if (index > nusselt::flowwindow::fromFileIndex) {
+        std::string error;
+        fluidTable = nusselt::flowwindow::keptTable(ui.FluidCombo->currentText().toStdString(), error);
+        if (!fluidTable)
+            QMessageBox::warning(this, tr("Fluid"), QString::fromStdString(error));
+    }
+    if (index != nusselt::flowwindow::fromFileIndex)
+        lastFluidIndex = index;
+    refresh();
+}
+
+void FlowConditions::fluidActivated(int index)
+{
+    if (index != nusselt::flowwindow::fromFileIndex)
+        return;
+    const auto back = [this] { ui.FluidCombo->setCurrentIndex(lastFluidIndex); };
+    nusselt::flowwindow::chooseTableFile(
+        this,
+        [this, back](const QString &path) {
+            if (!nusselt::flowwindow::importTable(this, ui.FluidCombo, path))
+                back();
+        },
+        back);
 }
 
 void FlowConditions::refresh()

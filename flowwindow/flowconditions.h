@@ -77,6 +77,9 @@ private:
     nusselt::physics::UnitSystem unitSystem() const;
     void handToPlot();
     bool loadPlot();
+    // The Fluid box: a kept fluid's table read when chosen, "From file…" imports one.
+    void fluidIndexChanged(int index);
+    void fluidActivated(int index);
 
     ExternalFlow &calculator;
     Ui_FlowConditions ui;
@@ -86,6 +89,8 @@ private:
     bool settingUnits = false; // one evaluation for all the selectors a system of units sets
     bool placed = false;       // opened within the screen once
     std::map<nusselt::physics::Field, nusselt::flowwindow::TypedInput> inputs;
+    std::shared_ptr<const nusselt::physics::PropertyTable> fluidTable; // the kept fluid chosen
+    int lastFluidIndex = 0; // the fluid before "From file…", chosen again when it is cancelled
     nusselt::physics::Problem stated;
     nusselt::physics::Evaluation current;
     nusselt::physics::Quantity rateQuantity = nusselt::physics::Quantity::HeatRatePerLength; // of HeatRateUnit

@@ -65,8 +65,9 @@ double hermite(const std::vector<double> &x, const PropertyTable::Column &c, std
     const double h = x[i + 1] - x[i];
     const double s = (t - x[i]) / h;
     const double s2 = s * s, s3 = s2 * s;
-    return (2 * s3 - 3 * s2 + 1) * c.value[i] + (s3 - 2 * s2 + s) * h * c.slope[i]
-        + (-2 * s3 + 3 * s2) * c.value[i + 1] + (s3 - s2) * h * c.slope[i + 1];
+    // The cubic Hermite form about the left row: a constant stays exactly that constant.
+    return c.value[i] + (3 * s2 - 2 * s3) * (c.value[i + 1] - c.value[i]) + (s3 - 2 * s2 + s) * h * c.slope[i]
+        + (s3 - s2) * h * c.slope[i + 1];
 }
 
 TableRead fault(std::size_t line, std::size_t column, std::string text)
@@ -211,9 +212,9 @@ TableRead PropertyTableReader::read(std::string_view text, std::string name)
             values[col].push_back(v[col]);
     }
     if (header)
-        return fault(line, 0, "the file is empty");
+        return fault(0, 0, "the file is empty");
     if (values[T].size() < 2)
-        return fault(line, 0, "a table needs at least two rows");
+        return fault(0, 0, "a table needs at least two rows");
 
     TableRead r;
     PropertyTable &t = r.table.emplace();

@@ -36,6 +36,8 @@ esac
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$here" || exit 2
 export LC_ALL=C TZ=UTC
+# Kept fluids (--fluid NAME) come from the corpus's own data folder, never the user's.
+export XDG_DATA_HOME="$here/kept"
 unset NUSSELT_DEBUG
 
 work=$(mktemp -d) || exit 2
