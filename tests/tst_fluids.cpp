@@ -4,6 +4,7 @@
 // value and at a second temperature, both typed as published (or, where the set gives none,
 // worked out by hand from the set's formulas) and compared to half a unit of their last digit.
 
+#include "catalog.h"
 #include "fluidchoice.h"
 #include "properties.h"
 
@@ -53,6 +54,9 @@ private slots:
     void refusals();
     void saturatedVapour();
     void wordsAndUncertainty();
+    void liquidMetalCorrelations_data();
+    void liquidMetalCorrelations();
+    void liquidMetalTermsOnlyForLiquidMetals();
 };
 
 void TestFluids::states_data()
@@ -174,6 +178,70 @@ void TestFluids::wordsAndUncertainty()
              QStringLiteral("ρ ±0.8 %, c_p ±7 %, k ±15 %, μ ±8 %"));
     QCOMPARE(QString::fromStdString(uncertaintyText(Fluid::Lead)), QStringLiteral("ρ ±1 %, c_p ±5 %, k ±15 %, μ ±5 %"));
     QVERIFY(uncertaintyText(Fluid::Air).empty());
+}
+
+// Ishiguro et al. (1979) Nu = 1.125 Pe^0.413, 1 <= Pe <= 100; Witte (1968) Nu = 2 + 0.386 Pe^1/2,
+// 3.6e4 <= Re <= 1.5e5; worked out by hand (Pe^0.413 at Pe = 25: e^(0.413 ln 25) = 3.77876).
+void TestFluids::liquidMetalCorrelations_data()
+{
+    QTest::addColumn<int>("correlation");
+    QTest::addColumn<double>("re");
+    QTest::addColumn<double>("pr");
+    QTest::addColumn<double>("nu");
+    QTest::addColumn<QString>("outside");
+
+    const int ishiguro = int(nusselt::Correlation::Ishiguro), witte = int(nusselt::Correlation::Witte);
+    QTest::newRow("Ishiguro Pe 1") << ishiguro << 200.0 << 0.005 << 1.125 << "";
+    QTest::newRow("Ishiguro Pe 25") << ishiguro << 5000.0 << 0.005 << 4.25110 << "";
+    QTest::newRow("Ishiguro Pe 100") << ishiguro << 20000.0 << 0.005 << 7.53620 << "";
+    QTest::newRow("Ishiguro Pe 150") << ishiguro << 30000.0 << 0.005 << 1.125 * std::pow(150.0, 0.413)
+                                     << "Pe = 150 above the Ishiguro range 1 to 100";
+    QTest::newRow("Witte Pe 400") << witte << 4.0e4 << 0.01 << 9.72 << "";
+    QTest::newRow("Witte Pe 2500") << witte << 1.25e5 << 0.02 << 21.3 << "";
+    QTest::newRow("Witte Re 2e4") << witte << 2.0e4 << 0.02 << 2.0 + 0.386 * 20.0
+                                  << "Re = 2·10⁴ below the Witte range 3.6·10⁴ to 1.5·10⁵";
+}
+
+void TestFluids::liquidMetalCorrelations()
+{
+    QFETCH(int, correlation);
+    QFETCH(double, re);
+    QFETCH(double, pr);
+    QFETCH(double, nu);
+    QFETCH(QString, outside);
+    const auto c = static_cast<nusselt::Correlation>(correlation);
+    nusselt::Point p;
+    p.reynolds = re;
+    p.prandtl = pr;
+    const std::optional<double> got = nusselt::nusseltAt({c, nusselt::Kind::Average}, p);
+    QVERIFY(got);
+    QVERIFY2(std::fabs(*got / nu - 1) < 1e-5, qPrintable(QString::number(*got, 'g', 10)));
+    QCOMPARE(nusselt::referenceOf(c), nusselt::Reference::Film);
+    const std::vector<std::string> notes = nusselt::outsideRange(c, p);
+    QCOMPARE(QString::fromStdString(notes.empty() ? std::string() : notes.front()), outside);
+}
+
+// Offered for a physical problem in a liquid metal only: the calculator's cases stay as they are.
+void TestFluids::liquidMetalTermsOnlyForLiquidMetals()
+{
+    using namespace nusselt;
+    const auto has = [](const Terms &terms, Correlation c) {
+        for (const Term &t : terms)
+            if (t.correlation == c)
+                return true;
+        return false;
+    };
+    const Selection cylinder = selectionFromCodes(2, 0, 0, 0, 0);
+    const Selection regular = selectionFromCodes(3, 0, 0, 0, 1), drops = selectionFromCodes(3, 0, 0, 0, 2);
+    const Selection sphere = selectionFromCodes(3, 0, 0, 0, 0);
+    QVERIFY(has(termsOf(cylinder, 0.005, true), Correlation::Ishiguro));
+    QCOMPARE(termsOf(cylinder, 0.005, true).count, std::size_t{5});
+    QVERIFY(!has(termsOf(cylinder, 0.005), Correlation::Ishiguro));
+    QCOMPARE(termsOf(cylinder, 0.005).count, std::size_t{4});
+    QVERIFY(has(termsOf(regular, 0.01, true), Correlation::Witte));
+    QVERIFY(has(termsOf(drops, 0.01, true), Correlation::Witte));
+    QVERIFY(!has(termsOf(regular, 0.01), Correlation::Witte));
+    QVERIFY(termsOf(sphere, 0.01, true).empty()); // no sphere type yet: nothing to offer
 }
 
 QTEST_GUILESS_MAIN(TestFluids)
