@@ -9,7 +9,7 @@ IAPWS 2008 viscosity and 2011 conductivity, for the liquid and for steam. Points
 failure repeats): the whole air range, with extra points in its least ideal corner (200-205 K at
 9.5-10 bar); liquid water over the whole range, with extra points within 0.5 K below the boiling
 point and points exactly at it (saturated liquid); steam from the boiling point to 1073.15 K, with
-extra points within 0.5 K above the boiling point and points exactly at it (saturated vapour); the
+extra points 5 mK to 0.5 K above the boiling point and points exactly at it (saturated vapour); the
 boiling temperature itself at random pressures. Prints the worst relative error per fluid and
 property (the speed of sound w of air and steam too) and fails if any reaches 0.2 %.
 """
@@ -53,6 +53,8 @@ def vapour(T, P):
     r0, r1 = P / (461.51805 * T), P / (461.51805 * T) * 1.01
     p0, p1 = IAPWS95(T=T, rho=r0).P * 1e6 - P, IAPWS95(T=T, rho=r1).P * 1e6 - P
     for _ in range(40):
+        if p1 == p0:
+            break
         r0, r1, p0 = r1, r1 - p1 * (r1 - r0) / (p1 - p0), p1
         p1 = IAPWS95(T=T, rho=r1).P * 1e6 - P
         if abs(r1 - r0) < 1e-13 * r1:
@@ -128,7 +130,9 @@ def main():
         P = pressure()
         points.append(("steam", rnd.uniform(_TSat_P(P / 1e6) + 0.02, 1073.15), P, "state"))
     near = [(pressure(), rnd.uniform(1e-4, 0.5)) for _ in range(n // 5)]
-    near_steam = [(pressure(), rnd.uniform(1e-4, 0.5)) for _ in range(n // 5)]
+    # From 5 mK above boiling: closer, python3-iapws takes the vapour for a two-phase state and
+    # gives it no c_p (saturated vapour itself is checked exactly below).
+    near_steam = [(pressure(), rnd.uniform(5e-3, 0.5)) for _ in range(n // 5)]
     sat_pressures = [pressure() for _ in range(n // 20)] + [1e4, 101325.0, 1e6]
 
     with multiprocessing.Pool(2) as pool:
