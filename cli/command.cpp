@@ -249,7 +249,7 @@ int run(int argc, const char *const *argv)
     calc->add_option("--format", format, "text (default) or json")->check(formats);
 
     CLI::App *props = app.add_subcommand(
-        "properties", "Air or water properties at a temperature and pressure (SI output)");
+        "properties", "A fluid's properties at a temperature and pressure (SI output)");
     std::string fluid;
     std::string temperature;
     std::string pressure;
