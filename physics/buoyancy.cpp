@@ -3,6 +3,7 @@
 #include "flowinputs.h"
 #include "freeconvection.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace nusselt::physics {
@@ -51,6 +52,18 @@ std::optional<FilmFacts> filmFacts(const Problem &p, const Evaluation &e, std::s
     if (p.fluid == FluidChoice::Custom)
         return typedFacts(p, e, why);
     const double tf = *e.filmTemperature;
+    if (p.fluid == FluidChoice::Table) {
+        // A property table: beta from its density's slope over 1 K about T_f (inside the table).
+        const PropertyResult at = p.table ? p.table->at(tf, 0.0) : PropertyResult{};
+        if (!p.table || !at.ok()) {
+            why = "No Grashof number: the fluid has no properties at the film temperature";
+            return std::nullopt;
+        }
+        const double lo = std::max(p.table->minTemperature(), tf - 0.5);
+        const double hi = std::min(p.table->maxTemperature(), tf + 0.5);
+        const double slope = (p.table->at(hi, 0.0).state.density - p.table->at(lo, 0.0).state.density) / (hi - lo);
+        return FilmFacts{at.state.kinematicViscosity, std::abs(slope / at.state.density), at.state.prandtl};
+    }
     const Fluid fluid = fluidOf(p);
     State film;
     if (e.film) {
@@ -77,8 +90,13 @@ bool isGas(Fluid fluid)
 {
     switch (fluid) {
     case Fluid::Air:
+    case Fluid::Steam:
         return true;
     case Fluid::Water:
+    case Fluid::Sodium:
+    case Fluid::NaK:
+    case Fluid::Lead:
+    case Fluid::LeadBismuth:
         return false;
     }
     return false;

@@ -4,6 +4,7 @@
 // value and at a second temperature, both typed as published (or, where the set gives none,
 // worked out by hand from the set's formulas) and compared to half a unit of their last digit.
 
+#include "buoyancy.h"
 #include "catalog.h"
 #include "fluidchoice.h"
 #include "properties.h"
@@ -57,6 +58,7 @@ private slots:
     void liquidMetalCorrelations_data();
     void liquidMetalCorrelations();
     void liquidMetalTermsOnlyForLiquidMetals();
+    void expansionCoefficients();
 };
 
 void TestFluids::states_data()
@@ -242,6 +244,18 @@ void TestFluids::liquidMetalTermsOnlyForLiquidMetals()
     QVERIFY(has(termsOf(drops, 0.01, true), Correlation::Witte));
     QVERIFY(!has(termsOf(regular, 0.01), Correlation::Witte));
     QVERIFY(termsOf(sphere, 0.01, true).empty()); // no sphere type yet: nothing to offer
+}
+
+// Steam is a gas (beta = 1/T); a liquid metal's beta is its density's slope: lead's and
+// lead-bismuth's densities are straight lines, so beta = 1.2795 / rho(T) and 1.293 / rho(T) exactly.
+void TestFluids::expansionCoefficients()
+{
+    using namespace nusselt::physics;
+    QVERIFY(isGas(Fluid::Steam));
+    QVERIFY(!isGas(Fluid::Sodium) && !isGas(Fluid::Lead));
+    QCOMPARE(*expansionCoefficient(Fluid::Steam, 500.0, 1e5), 1.0 / 500.0);
+    QVERIFY(std::fabs(*expansionCoefficient(Fluid::Lead, 700.0, atm) / (1.2795 / 10545.35) - 1) < 1e-9);
+    QVERIFY(std::fabs(*expansionCoefficient(Fluid::LeadBismuth, 600.0, atm) / (1.293 / 10289.2) - 1) < 1e-9);
 }
 
 QTEST_GUILESS_MAIN(TestFluids)

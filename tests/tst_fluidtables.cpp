@@ -44,6 +44,7 @@ private slots:
     void constantTableIsTheTypedFluid_data();
     void constantTableIsTheTypedFluid();
     void keptInTheDataFolder();
+    void grashofFromTheTablesDensity();
 };
 
 void FluidTables::malformedFiles_data()
@@ -249,6 +250,26 @@ void FluidTables::keptInTheDataFolder()
 
     qputenv("XDG_DATA_HOME", "relative/path");
     QCOMPARE(QString::fromStdString(keptFluidFolder()), home.path() + "/.local/share/nusselt-calculator/fluids");
+}
+
+// A liquid from a table: beta from the slope of its density. rho = 1000 - 0.5 t (°C), mu 1e-3 Pa s:
+// at T_f = 40 °C rho = 980, beta = 0.5 / 980, nu = 1e-3 / 980; Gr = g beta (Ts - T_inf) D^3 / nu^2.
+void FluidTables::grashofFromTheTablesDensity()
+{
+    Problem p;
+    p.selection = selectionFromCodes(2, 0, 0, 0, 0);
+    p.fluid = FluidChoice::Table;
+    p.table = table(std::string(header) + "0, 1000, 1e-3, 0.6, 4180\n60, 970, 1e-3, 0.6, 4180\n100, 950, 1e-3, 0.6, 4180\n");
+    QVERIFY(p.table);
+    p.velocity = 0.05;
+    p.length = 0.05;
+    p.freeStreamTemperature = 20 + celsius;
+    p.surfaceTemperature = 60 + celsius;
+    const Evaluation e = evaluate(p);
+    QVERIFY(e.grashof);
+    const double nu = 1e-3 / 980.0;
+    const double expected = 9.80665 * (0.5 / 980.0) * 40.0 * 0.05 * 0.05 * 0.05 / (nu * nu);
+    QVERIFY2(std::abs(*e.grashof / expected - 1) < 1e-9, qPrintable(QString::number(*e.grashof, 'g', 12)));
 }
 
 QTEST_GUILESS_MAIN(FluidTables)
