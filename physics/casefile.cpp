@@ -324,6 +324,10 @@ std::optional<CaseFile> fromJson(std::string_view text, CaseFileError &error)
             const std::string word = textAt(*fluid, "fluid");
             // Any other word names a table: a kept fluid or a file (toProblem reads it).
             const std::optional<FluidChoice> known = fluidChoiceOf(word);
+            if (!known && !looksLikeTableFile(word) && !keptFluidFile(word))
+                throw Bad{"fluid: \"" + word + "\" is not one of " + fluidChoiceWords()
+                              + ", nor a kept fluid (a table file's path holds a '/' or ends in .csv)",
+                          true};
             c.fluid = known.value_or(FluidChoice::Table);
             if (!known)
                 c.fluidTable = word;
