@@ -14,7 +14,7 @@
     prs: { label: 'Prandtl number at the surface Pr_s' },
     mu: { label: 'Viscosity μ at T∞ (any unit)' },
     mus: { label: 'Viscosity μ_s at Ts (the same unit)' },
-    fluid: { label: 'Fluid', options: [['air', 'Air'], ['water', 'Water'], ['custom', 'A fluid of my own']] },
+    fluid: { label: 'Fluid', options: [] }, // the engine's fluids, once it has started
     velocity: { label: 'Velocity V', quantity: 'velocity' },
     length: { label: 'Length L', quantity: 'length' },
     x: { label: 'Distance x from the leading edge', quantity: 'length' },
@@ -33,6 +33,10 @@
     specific_heat_inf: { label: 'Specific heat c_p at T∞', quantity: 'specific_heat' },
     surface_prandtl: { label: 'Prandtl number Pr_s at Ts' },
     surface_viscosity: { label: 'Viscosity μ_s at Ts', quantity: 'dynamic_viscosity' },
+    transverse_pitch: { label: 'Transverse pitch S_T', quantity: 'length' },
+    longitudinal_pitch: { label: 'Longitudinal pitch S_L', quantity: 'length' },
+    rows: { label: 'Rows N_L' },
+    tubes_per_row: { label: 'Tubes per row N_T (for totals)', placeholder: 'one tube when empty' },
   };
   const physicalKeys = ['fluid', 'velocity', 't_inf', 't_surface', 'pressure', 'heat_flux'];
 
@@ -285,6 +289,13 @@
     if (json.prandtl_surface !== undefined) summary.push(['Pr_s at Ts', show('number', json.prandtl_surface)]);
     if (json.viscosity_ratio !== undefined) summary.push(['μ/μ_s', show('number', json.viscosity_ratio)]);
     summary.push(['Mach number', show('number', json.mach)]);
+    // A tube bank: the fastest velocity between its tubes and the fluid's way through it.
+    if (json.maximum_velocity !== undefined) {
+      const V = shownUnit('velocity');
+      summary.push(['Maximum velocity V_max', show('velocity', json.maximum_velocity, V) + ' ' + V],
+        ['Outlet temperature T_o', show('temperature', json.outlet_temperature_K, T) + ' ' + T],
+        ['Log-mean temperature difference ΔT_lm', show('temperature_difference', json.log_mean_temperature_difference_K, shownUnit('temperature_difference')) + ' ' + shownUnit('temperature_difference')]);
+    }
     // Whether buoyancy matters: free convection is not negligible above Ri = 0.1.
     summary.push(['Grashof number Gr', show('number', json.grashof)], ['Richardson number Ri = Gr/Re²', show('number', json.richardson)]);
     if (json.free_convection)
@@ -404,12 +415,14 @@
   function readQuery(search) {
     const params = new URLSearchParams(search);
     if ([...params.keys()].length === 0) return false;
+    // Every choice the engine knows ("geometry", ..., "arrangement", "section").
+    const choiceKeys = JSON.parse(call('form', '')).choices.map((c) => c.key);
     state.choices = {};
     state.texts = { fluid: 'air' };
     state.units = {};
     state.mode = [...params.keys()].some((k) => physicalKeys.includes(k)) ? 'physical' : 'dimensionless';
     for (const [key, value] of params) {
-      if (['geometry', 'heat', 'flow', 'fluid_type', 'sphere'].includes(key)) {
+      if (choiceKeys.includes(key)) {
         state.choices[key] = value;
       } else if (inputs[key] && inputs[key].quantity && state.mode === 'physical') {
         const split = JSON.parse(call('split', inputs[key].quantity, value));
@@ -453,7 +466,8 @@
       if (!path || key === 'fluid' || path.startsWith('custom.') && file.fluid !== 'custom') continue;
       const text = state.texts[key] || '';
       if (path.endsWith('.text')) {
-        setPath(file, path.slice(0, -'.text'.length), { text, unit: unitOf(key) });
+        // A count (rows, tubes per row) has no unit.
+        setPath(file, path.slice(0, -'.text'.length), inputs[key].quantity ? { text, unit: unitOf(key) } : { text });
       } else if (!inputs[key].quantity || unitOf(key) === siUnit(key) || text.trim() === '') {
         setPath(file, path, text);
       } else {
@@ -529,6 +543,7 @@
       sweep: module.cwrap('nusselt_sweep', 'string', ['string', 'string', 'number', 'number', 'number', 'number', 'string']),
     };
     catalog = JSON.parse(engine.catalog());
+    inputs.fluid.options = catalog.fluids;
     readQuery(location.search);
     syncRadios();
     for (const r of document.querySelectorAll('input[name=mode]'))

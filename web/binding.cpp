@@ -4,6 +4,7 @@
 
 #include "casefile.h"
 #include "flowcase.h"
+#include "fluidchoice.h"
 #include "numbers.h"
 #include "report.h"
 #include "request.h"
@@ -179,6 +180,11 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_catalog()
                             {"si", physics::systemUnit(physics::UnitSystem::SI, q).symbol},
                             {"us", physics::systemUnit(physics::UnitSystem::US, q).symbol}};
     }
+    // The fluids of the Fluid box, as the window lists them (a fluid of one's own last).
+    for (const physics::FluidChoice f : physics::fluidChoices) {
+        const std::optional<physics::Fluid> t = physics::tabulated(f);
+        j["fluids"].push_back({physics::fluidChoiceWord(f), t ? physics::fluidName(*t) : "A fluid of my own"});
+    }
     for (const auto &[field, key] : messageFieldKeys)
         j["fields"][std::string(physics::fieldName(field))] = keyNames[static_cast<std::size_t>(key)];
     return kept(out, j.dump());
@@ -234,30 +240,23 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_form(const char *lines)
     json choices = json::array();
     const Key keys[] = {Key::Geometry, Key::Heat, Key::Flow, Key::FluidType, Key::Sphere, Key::Arrangement, Key::Section};
     static_assert(std::size(keys) == allChoices.size());
-    // The page does not offer tube banks and non-circular sections yet (their pitches, rows and
-    // results have no place on it): their geometries are left out, so their choices are never asked.
-    const auto offered = [](Choice c, const ChoiceItem &item) {
-        return c != Choice::Geometry
-            || (item.code != static_cast<int>(Geometry::TubeBank) && item.code != static_cast<int>(Geometry::NonCircular));
-    };
     for (std::size_t i = 0; i < allChoices.size(); ++i) {
         const ChoiceInfo info = infoOf(allChoices[i]);
         const std::optional<std::string_view> &word = given[static_cast<std::size_t>(keys[i])];
         const bool asked = isAsked(s, allChoices[i]);
         if (const ChoiceItem *item = word && asked ? info.withWord(trimmed(*word)) : nullptr)
-            if (offered(allChoices[i], *item))
-                setCode(s, allChoices[i], item->code);
+            setCode(s, allChoices[i], item->code);
         json items = json::array();
         for (const ChoiceItem &item : info)
-            if (offered(allChoices[i], item))
-                items.push_back({{"word", item.word}, {"label", item.label}});
+            items.push_back({{"word", item.word}, {"label", item.label}});
         choices.push_back({{"key", info.key},
                            {"label", info.label},
                            {"asked", asked},
                            {"items", items},
                            {"chosen", wordOf(s, allChoices[i])}});
     }
-    json dimensionless = {"re", "pr"};
+    // A tube bank and a non-circular cylinder are physical problems only.
+    json dimensionless = s.isTubeBank() || s.isNonCircular() ? json::array() : json{"re", "pr"};
     json physical = {"fluid", "velocity", "length", "t_inf"};
     if (s.isCylinder())
         dimensionless.push_back("prs");
@@ -268,6 +267,8 @@ EMSCRIPTEN_KEEPALIVE const char *nusselt_form(const char *lines)
         physical.insert(physical.end(), {"x", "xi"});
     }
     physical.push_back(physics::takesHeatFlux(s) ? "heat_flux" : "t_surface");
+    if (s.isTubeBank())
+        physical.insert(physical.end(), {"transverse_pitch", "longitudinal_pitch", "rows", "tubes_per_row"});
     // A fluid of one's own: the properties its case takes, at each temperature they are taken at,
     // and no pressure (the program takes no property at it).
     const std::optional<std::string_view> &fluid = given[static_cast<std::size_t>(Key::Fluid)];

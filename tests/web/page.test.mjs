@@ -405,6 +405,43 @@ test('a slow cylinder says that buoyancy matters, with the numbers nusselt gives
   await page.close();
 });
 
+test('the geometries and fluids Flow Conditions has: a tube bank, a square bar, steam', async () => {
+  // The textbook staggered bank (D 16.4 mm, S_T 31.3 mm, S_L 34.3 mm, 7 rows of 8, air at 15 °C
+  // and 6 m/s, Ts 70 °C), typed: V_max = 6·31.3/(31.3 − 16.4) = 12.604 m/s; with properties of the
+  // reference formulations at the mean temperature h = 138.1 W/(m²·K), T_o = 25.64 °C (the
+  // textbook, with its table's properties at 15 °C: 135.6 and 25.5 °C).
+  const page = await open();
+  await choose(page, 'geometry', 'Tube Bank');
+  await choose(page, 'arrangement', 'Staggered');
+  await choose(page, 'fluid', 'Air');
+  for (const [key, text, unit] of [['velocity', '6'], ['length', '16.4', 'mm'], ['t_inf', '15'], ['t_surface', '70'],
+    ['transverse_pitch', '31.3', 'mm'], ['longitudinal_pitch', '34.3', 'mm'], ['rows', '7'], ['tubes_per_row', '8']])
+    await type(page, key, text, unit);
+  const bank = await results(page);
+  assert.ok(bank, await page.$eval('#status', (st) => st.textContent));
+  near(bank.rows['Zukauskas tube bank average'].h, 138.09, 0.001);
+  const summary = async () => page.$eval('#summary', (d) => Object.fromEntries(
+    [...d.querySelectorAll('dt')].map((dt) => [dt.textContent, dt.nextElementSibling.textContent])));
+  assert.match((await summary())['Maximum velocity V_max'], /^12\.604\d* m\/s$/);
+  near((await summary())['Outlet temperature T_o'].split(' ')[0], 25.64, 0.001);
+
+  // A square bar with a face to the flow (Sparrow, Abraham and Tong): Nu = 0.158 Re^0.66 Pr^⅓.
+  await page.goto(`${base}?geometry=noncircular&section=square&fluid=air&velocity=10m/s&length=20mm&t_inf=20C&t_surface=80C`);
+  await page.waitForSelector('body[data-ready=true]');
+  const bar = await summary();
+  const re = Number(bar['Reynolds number Re']);
+  const pr = Number(bar['Prandtl number Pr']);
+  near((await results(page)).rows['Sparrow-Abraham-Tong average'].Nu, 0.158 * re ** 0.66 * pr ** (1 / 3), 1e-4);
+
+  // Steam below its boiling point is refused beside the field that made it so.
+  await page.goto(`${base}?geometry=cylinder&fluid=steam&velocity=10m/s&length=20mm&t_inf=90C&t_surface=150C`);
+  await page.waitForSelector('body[data-ready=true]');
+  assert.equal(await page.$eval('#input-fluid', (f) => f.selectedOptions[0].text), 'Steam');
+  assert.match(await page.$eval('#field-t_inf', (f) => f.textContent), /Steam condenses at 99\.98 °C/);
+  assert.equal(await results(page), null);
+  await page.close();
+});
+
 test('labelled, keyboard-operable, and readable on a phone and at 200 % zoom', async () => {
   const page = await open(textbook);
   const unlabelled = await page.$$eval('input, select, button', (es) =>
