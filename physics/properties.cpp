@@ -11,16 +11,16 @@ namespace nusselt::physics {
 namespace {
 
 // Node layouts of the generated tables.
-struct AirNode {
-    double z, mu, k, cp, w; // compressibility factor P/(rho R T), Pa s, W/(m K), J/(kg K), m/s
+// Air and steam: compressibility factor P/(rho R T), Pa s, W/(m K), J/(kg K), m/s.
+struct GasNode {
+    double z, mu, k, cp, w;
 };
+using AirNode = GasNode;
+using SteamNode = GasNode;
 struct WaterNode {
     double psat;               // Pa
     double rho, mu, k, cp;     // saturated liquid
     double dRho, dMu, dK, dCp; // d/dP in the compressed liquid, per Pa
-};
-struct SteamNode {
-    double z, mu, k, cp, w; // as AirNode
 };
 
 #include "tables/air_table.inc"
@@ -75,13 +75,15 @@ double saturationTemperature(double pressurePa)
     return 1.0 / inverse;
 }
 
-State air(double T, double P)
+// A gas on a table of nodes, temperature coordinate first, interpolated bicubically at the
+// stencils t and p. Z rather than rho: it stays within 3 % of one over air's whole range, where rho
+// spans a factor of 750, so a cubic follows it far more closely.
+State gas(double T, double P, const GasNode *nodes, int pressureCount, const Stencil &t, const Stencil &p,
+          double gasConstant)
 {
-    const Stencil t = stencil(T, airTemperatureFirst, airTemperatureStep, airTemperatureCount);
-    const Stencil p = stencil(P, airPressureFirst, airPressureStep, airPressureCount);
-    AirNode sum{0, 0, 0, 0, 0};
+    GasNode sum{0, 0, 0, 0, 0};
     for (int i = 0; i < 4; ++i) {
-        const AirNode *row = airNodes + (t.first + i) * airPressureCount + p.first;
+        const GasNode *row = nodes + (t.first + i) * pressureCount + p.first;
         for (int j = 0; j < 4; ++j) {
             const double w = t.w[i] * p.w[j];
             sum.z += w * row[j].z;
@@ -94,15 +96,20 @@ State air(double T, double P)
     State st;
     st.temperature = T;
     st.pressure = P;
-    // Z rather than rho: it stays within 3 % of one over the whole range, where rho spans a factor
-    // of 750, so a cubic in T follows it far more closely.
-    st.density = P / (sum.z * airGasConstant * T);
+    st.density = P / (sum.z * gasConstant * T);
     st.dynamicViscosity = sum.mu;
     st.thermalConductivity = sum.k;
     st.specificHeat = sum.cp;
     st.speedOfSound = sum.w;
     completeState(st);
     return st;
+}
+
+State air(double T, double P)
+{
+    return gas(T, P, airNodes, airPressureCount,
+               stencil(T, airTemperatureFirst, airTemperatureStep, airTemperatureCount),
+               stencil(P, airPressureFirst, airPressureStep, airPressureCount), airGasConstant);
 }
 
 State water(double T, double P)
@@ -141,30 +148,9 @@ State water(double T, double P)
 State steam(double T, double P, double saturation)
 {
     const double u = std::sqrt(std::max(0.0, (T - saturation) / (steamTemperatureMax - saturation)));
-    const Stencil t = stencil(u, 0.0, 1.0 / (steamThetaCount - 1), steamThetaCount);
-    const Stencil p = stencil(std::log(P), steamLogPressureFirst, steamLogPressureStep, steamLogPressureCount);
-    SteamNode sum{0, 0, 0, 0, 0};
-    for (int i = 0; i < 4; ++i) {
-        const SteamNode *row = steamNodes + (t.first + i) * steamLogPressureCount + p.first;
-        for (int j = 0; j < 4; ++j) {
-            const double w = t.w[i] * p.w[j];
-            sum.z += w * row[j].z;
-            sum.mu += w * row[j].mu;
-            sum.k += w * row[j].k;
-            sum.cp += w * row[j].cp;
-            sum.w += w * row[j].w;
-        }
-    }
-    State st;
-    st.temperature = T;
-    st.pressure = P;
-    st.density = P / (sum.z * steamGasConstant * T);
-    st.dynamicViscosity = sum.mu;
-    st.thermalConductivity = sum.k;
-    st.specificHeat = sum.cp;
-    st.speedOfSound = sum.w;
-    completeState(st);
-    return st;
+    return gas(T, P, steamNodes, steamLogPressureCount, stencil(u, 0.0, 1.0 / (steamThetaCount - 1), steamThetaCount),
+               stencil(std::log(P), steamLogPressureFirst, steamLogPressureStep, steamLogPressureCount),
+               steamGasConstant);
 }
 
 PropertyResult refused(Issue issue, double limit)
