@@ -2,7 +2,7 @@
 
 // Fluids imported from property tables, kept by name for next time in the user's data folder:
 // $XDG_DATA_HOME/nusselt-calculator/fluids/NAME.csv ($HOME/.local/share when XDG_DATA_HOME is
-// unset, empty or relative, as the XDG base directory specification says). Each is a copy of the
+// unset, empty or relative, as the XDG base directories are found). Each is a copy of the
 // table file as it was imported. The window lists them in its Fluid box; `--fluid NAME` finds one.
 
 #include "propertytable.h"
