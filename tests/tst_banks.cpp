@@ -124,6 +124,9 @@ void TestBanks::zukauskasCoefficients_data()
     QTest::newRow("staggered 1e4, S_T/S_L 0.91") << staggered << 1e4 << 31.3 / 34.3 << 0.343651 << 0.60;
     QTest::newRow("staggered 1e4, S_T/S_L 2.5") << staggered << 1e4 << 2.5 << 0.40 << 0.60;
     QTest::newRow("staggered 5e5") << staggered << 5e5 << 1.0 << 0.022 << 0.84;
+    // The table's 2·10⁵ closes its third row (10³–2·10⁵), as 10² and 10³ close theirs.
+    QTest::newRow("aligned 2e5, the lower row") << aligned << 2e5 << 1.0 << 0.27 << 0.63;
+    QTest::newRow("staggered 2e5, the lower row") << staggered << 2e5 << 2.5 << 0.40 << 0.60;
     QTest::newRow("below 10") << staggered << 5.0 << 1.0 << 0.0 << 0.0;
     QTest::newRow("above 2e6") << aligned << 3e6 << 1.0 << 0.0 << 0.0;
 }
